@@ -1,0 +1,52 @@
+#pragma once
+// Colours, points and rectangles shared by every drawing routine.
+#include <cstdint>
+
+// 0x00BBGGRR; 0xFF0000nn is the Windows system colour nn, resolved when drawn.
+using TColor = uint32_t;
+
+constexpr TColor clBlack = 0x000000;
+constexpr TColor clGreen = 0x008000;
+constexpr TColor clRed = 0x0000FF;
+constexpr TColor clLime = 0x00FF00;
+constexpr TColor clYellow = 0x00FFFF;
+constexpr TColor clAqua = 0xFFFF00;
+constexpr TColor clSilver = 0xC0C0C0;
+constexpr TColor clWhite = 0xFFFFFF;
+constexpr TColor clNone = 0x1FFFFFFF;
+constexpr TColor clWindowText = 0xFF000008;
+constexpr TColor clBtnFace = 0xFF00000F;
+constexpr TColor clBtnShadow = 0xFF000010;
+constexpr TColor clBtnHighlight = 0xFF000014;
+constexpr TColor clInfoBk = 0xFF000018;
+
+constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == 0xFF000000u; }
+constexpr int SystemColorIndex(TColor c) { return static_cast<int>(c & 0xFFu); }
+constexpr uint8_t GetRValue(TColor c) { return static_cast<uint8_t>(c); }
+constexpr uint8_t GetGValue(TColor c) { return static_cast<uint8_t>(c >> 8); }
+constexpr uint8_t GetBValue(TColor c) { return static_cast<uint8_t>(c >> 16); }
+constexpr TColor RGBColor(uint8_t r, uint8_t g, uint8_t b) {
+    return static_cast<TColor>(r) | (static_cast<TColor>(g) << 8) | (static_cast<TColor>(b) << 16);
+}
+
+struct TPoint {
+    int X = 0;
+    int Y = 0;
+    friend bool operator==(const TPoint&, const TPoint&) = default;
+};
+
+// Right and Bottom are exclusive, as in GDI.
+struct TRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+    int Width() const { return Right - Left; }
+    int Height() const { return Bottom - Top; }
+    bool Contains(TPoint p) const { return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom; }
+    friend bool operator==(const TRect&, const TRect&) = default;
+};
+
+constexpr TRect Bounds(int Left, int Top, int Width, int Height) {
+    return TRect{Left, Top, Left + Width, Top + Height};
+}
