@@ -1,0 +1,14 @@
+#pragma once
+// What the main window needs of the system beyond its message queue and windows.
+#include <string>
+
+#include "platform/MemoryApi.h"
+#include "platform/RegistryApi.h"
+#include "platform/Resources.h"
+
+struct TMainMemSystem {
+    TMemoryApi& Memory;
+    TRegistryApi& Registry;
+    TResources& Resources;
+    std::string ExeName;  // full path of the running program
+};

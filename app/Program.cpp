@@ -1,0 +1,16 @@
+#include "app/Program.h"
+
+#include "app/Umain.h"
+#include "ui/Application.h"
+
+void RunProgram(TMessageQueue& Queue, TWindowSystem& Windows, TMainMemSystem& System) {
+    if (void* running = Windows.FindWindow("TfMainMem", "Torvane XP")) {
+        Windows.ShowWindow(running, SW_RESTORE_COMMAND);
+        Windows.PostMessage(running, WM_USER_MESSAGE, 0, 0);
+        return;
+    }
+    TApplication application(Queue, Windows);
+    application.SetTitle("Torvane XP");
+    application.CreateForm<TfMainMem>(System);
+    application.Run();
+}

@@ -1,0 +1,202 @@
+#include "platform/win32/Win32Peers.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "platform/win32/GdiCanvas.h"
+#include "platform/win32/LayeredWindow.h"
+#include "ui/Form.h"
+#include "ui/PageControl.h"
+#include "ui/StdControls.h"
+
+namespace {
+
+const char* const ControlClassName = "TorvaneControl";
+
+TControl* ControlOf(HWND Wnd) { return reinterpret_cast<TControl*>(GetWindowLongPtrA(Wnd, GWLP_USERDATA)); }
+
+class TWin32Peer : public TControlPeer {
+public:
+    TWin32Peer(TControl& Control, HWND Wnd) : FControl(Control), FWnd(Wnd) {
+        SetWindowLongPtrA(FWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&Control));
+        SendMessageA(FWnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    }
+    ~TWin32Peer() override {
+        // The window must no longer reach a control that is going away.
+        SetWindowLongPtrA(FWnd, GWLP_USERDATA, 0);
+        if (IsWindow(FWnd)) DestroyWindow(FWnd);
+    }
+    void* Handle() const override { return FWnd; }
+    void Changed(TControlChange What) override {
+        switch (What) {
+            case ccBounds: {
+                const TRect& r = FControl.BoundsRect();
+                SetWindowPos(FWnd, nullptr, r.Left, r.Top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+                break;
+            }
+            case ccVisible: ShowWindow(FWnd, FControl.Visible() ? SW_SHOW : SW_HIDE); break;
+            case ccEnabled: EnableWindow(FWnd, FControl.Enabled()); break;
+            case ccCaption: SetWindowTextA(FWnd, FControl.Caption().c_str()); break;
+            case ccPaint: InvalidateRect(FWnd, nullptr, TRUE); break;
+            case ccHint: break;
+            case ccState: StateChanged(); break;
+        }
+    }
+
+protected:
+    virtual void StateChanged() {}
+    TControl& FControl;
+    HWND FWnd;
+};
+
+class TFormPeer : public TWin32Peer {
+public:
+    using TWin32Peer::TWin32Peer;
+    void StateChanged() override {
+        auto& form = static_cast<TForm&>(FControl);
+        SetLayeredOpacity(FWnd, form.AlphaBlend(), form.AlphaBlendValue());
+    }
+};
+
+class TPageControlPeer : public TWin32Peer {
+public:
+    TPageControlPeer(TControl& Control, HWND Wnd) : TWin32Peer(Control, Wnd) { StateChanged(); }
+    void Changed(TControlChange What) override {
+        TWin32Peer::Changed(What);
+        if (What == ccBounds) LayOutPages();
+    }
+    void StateChanged() override {
+        auto& pages = static_cast<TPageControl&>(FControl);
+        TabCtrl_DeleteAllItems(FWnd);
+        for (int i = 0; i < pages.PageCount(); ++i) {
+            TCITEMA item{};
+            item.mask = TCIF_TEXT;
+            std::string text = pages.Pages(i)->Caption();
+            item.pszText = text.data();
+            SendMessageA(FWnd, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+        }
+        TabCtrl_SetCurSel(FWnd, pages.ActivePageIndex());
+        LayOutPages();
+    }
+
+private:
+    void LayOutPages() {
+        RECT r;
+        GetClientRect(FWnd, &r);
+        TabCtrl_AdjustRect(FWnd, FALSE, &r);
+        static_cast<TPageControl&>(FControl).SetDisplayRect(TRect{r.left, r.top, r.right, r.bottom});
+    }
+};
+
+// Messages that the system sends to a parent about its children.
+bool HandleChildNotification(UINT Msg, WPARAM WParam, LPARAM LParam) {
+    if (Msg == WM_COMMAND && HIWORD(WParam) == BN_CLICKED && LParam) {
+        if (TControl* child = ControlOf(reinterpret_cast<HWND>(LParam))) child->Click();
+        return true;
+    }
+    if (Msg == WM_NOTIFY) {
+        auto* header = reinterpret_cast<NMHDR*>(LParam);
+        if (header->code == static_cast<UINT>(TCN_SELCHANGE)) {
+            if (auto* pages = dynamic_cast<TPageControl*>(ControlOf(header->hwndFrom)))
+                pages->SetActivePageIndex(TabCtrl_GetCurSel(header->hwndFrom));
+            return true;
+        }
+    }
+    return false;
+}
+
+void PaintControl(HWND Wnd, TControl& Control) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(Wnd, &ps);
+    TGdiCanvas canvas(dc);
+    Control.Paint(canvas);
+    EndPaint(Wnd, &ps);
+}
+
+bool HandleFormMessage(HWND Wnd, TForm& Form, UINT Msg, WPARAM WParam, LPARAM LParam, LRESULT& Result) {
+    if (Msg == WM_WINDOWPOSCHANGING) {
+        auto* pos = reinterpret_cast<WINDOWPOS*>(LParam);
+        if (!(pos->flags & SWP_NOMOVE) && IsWindowVisible(Wnd)) {
+            RECT area;
+            SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+            TRect placed = Form.PlaceWindow(Bounds(pos->x, pos->y, Form.Width(), Form.Height()),
+                                            TRect{area.left, area.top, area.right, area.bottom});
+            pos->x = placed.Left;
+            pos->y = placed.Top;
+        }
+        return false;  // the system still does its own part
+    }
+    if (Msg == WM_CLOSE) {
+        Form.Close();
+        Result = 0;
+        return true;
+    }
+    TMessage message{Wnd, Msg, WParam, LParam, 0, 0, 0};
+    intptr_t result = 0;
+    if (!Form.WndProc(message, result)) return false;
+    Result = result;
+    return true;
+}
+
+LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
+    TControl* control = ControlOf(Wnd);
+    if (!control) return DefWindowProcA(Wnd, Msg, WParam, LParam);
+    if (HandleChildNotification(Msg, WParam, LParam)) return 0;
+    if (Msg == WM_PAINT) {
+        PaintControl(Wnd, *control);
+        return 0;
+    }
+    if (auto* form = dynamic_cast<TForm*>(control)) {
+        LRESULT result = 0;
+        if (HandleFormMessage(Wnd, *form, Msg, WParam, LParam, result)) return result;
+    }
+    return DefWindowProcA(Wnd, Msg, WParam, LParam);
+}
+
+void RegisterClassOnce(const char* Name) {
+    WNDCLASSA existing;
+    if (GetClassInfoA(GetModuleHandleA(nullptr), Name, &existing)) return;
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = ControlWndProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconA(wc.hInstance, MAKEINTRESOURCEA(1));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = Name;
+    RegisterClassA(&wc);
+}
+
+HWND CreateChild(const char* ClassName, DWORD Style, TControl& Control, TControlPeer* Parent) {
+    const TRect& r = Control.BoundsRect();
+    DWORD visible = Control.Visible() ? WS_VISIBLE : 0;
+    DWORD disabled = Control.Enabled() ? 0 : WS_DISABLED;
+    return CreateWindowExA(0, ClassName, Control.Caption().c_str(), WS_CHILD | Style | visible | disabled, r.Left,
+                           r.Top, r.Width(), r.Height(), static_cast<HWND>(Parent->Handle()), nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+}
+
+std::unique_ptr<TControlPeer> CreateFormPeer(TForm& Form) {
+    RegisterClassOnce(Form.ClassName());
+    DWORD style = Form.BorderStyle() == bsNone ? WS_POPUP : WS_OVERLAPPEDWINDOW;
+    DWORD exStyle = Form.AlphaBlend() && LayeredWindowsAvailable() ? WS_EX_LAYERED : 0;
+    const TRect& r = Form.BoundsRect();
+    HWND wnd = CreateWindowExA(exStyle, Form.ClassName(), Form.Caption().c_str(), style | WS_CLIPCHILDREN, r.Left,
+                               r.Top, r.Width(), r.Height(), nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    auto peer = std::make_unique<TFormPeer>(Form, wnd);
+    peer->StateChanged();
+    return peer;
+}
+
+}  // namespace
+
+std::unique_ptr<TControlPeer> TWin32PeerFactory::CreatePeer(TControl& Control, TControlPeer* Parent) {
+    if (auto* form = dynamic_cast<TForm*>(&Control)) return CreateFormPeer(*form);
+    if (dynamic_cast<TPageControl*>(&Control))
+        return std::make_unique<TPageControlPeer>(Control, CreateChild(WC_TABCONTROLA, WS_CLIPSIBLINGS, Control, Parent));
+    if (dynamic_cast<TLabel*>(&Control))
+        return std::make_unique<TWin32Peer>(Control, CreateChild("STATIC", SS_LEFT, Control, Parent));
+    if (dynamic_cast<TButton*>(&Control))
+        return std::make_unique<TWin32Peer>(Control, CreateChild("BUTTON", BS_PUSHBUTTON | WS_TABSTOP, Control, Parent));
+    RegisterClassOnce(ControlClassName);
+    return std::make_unique<TWin32Peer>(Control, CreateChild(ControlClassName, WS_CLIPCHILDREN, Control, Parent));
+}

@@ -1,0 +1,108 @@
+#include "tests/e2e/app/ProgramDriver.h"
+
+#include <vector>
+
+namespace {
+std::string ProgramPath() {
+    char path[MAX_PATH];
+    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string self(path, n);
+    // Tests live in build/win32/tests/e2e/app; the program in build/win32.
+    std::string dir = self.substr(0, self.find_last_of("\\/"));
+    for (int up = 0; up < 3; ++up) dir = dir.substr(0, dir.find_last_of("\\/"));
+    return dir + "\\TorvaneXP.exe";
+}
+
+struct TSearch {
+    const char* ClassName;
+    const std::string* Text;
+    HWND Found;
+};
+
+BOOL CALLBACK MatchChild(HWND Wnd, LPARAM Param) {
+    auto* search = reinterpret_cast<TSearch*>(Param);
+    if ((!search->ClassName || ClassNameOf(Wnd) == search->ClassName) && WindowText(Wnd) == *search->Text) {
+        search->Found = Wnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace
+
+TProgramDriver::~TProgramDriver() {
+    if (!FProcess) return;
+    if (Running()) TerminateProcess(FProcess, 1);
+    WaitForSingleObject(FProcess, 5000);
+    CloseHandle(FProcess);
+}
+
+bool TProgramDriver::Start() {
+    if (FProcess) CloseHandle(FProcess);
+    FProcess = nullptr;
+    std::string path = ProgramPath();
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    std::vector<char> command(path.begin(), path.end());
+    command.push_back(0);
+    if (!CreateProcessA(path.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return false;
+    CloseHandle(pi.hThread);
+    FProcess = pi.hProcess;
+    return true;
+}
+
+HWND TProgramDriver::WaitForMainWindow(DWORD TimeoutMs) {
+    for (DWORD waited = 0; waited < TimeoutMs; waited += 100) {
+        if (HWND wnd = FindWindowA("TfMainMem", "Torvane XP"); wnd && IsWindowVisible(wnd)) return wnd;
+        Sleep(100);
+    }
+    return nullptr;
+}
+
+int TProgramDriver::WaitForExit(DWORD TimeoutMs) {
+    if (WaitForSingleObject(FProcess, TimeoutMs) != WAIT_OBJECT_0) return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(FProcess, &code);
+    return static_cast<int>(code);
+}
+
+bool TProgramDriver::Running() const { return FProcess && WaitForSingleObject(FProcess, 0) == WAIT_TIMEOUT; }
+
+HWND FindDescendant(HWND Parent, const char* ClassName, const std::string& Text) {
+    TSearch search{ClassName, &Text, nullptr};
+    EnumChildWindows(Parent, MatchChild, reinterpret_cast<LPARAM>(&search));
+    return search.Found;
+}
+
+int CountTopLevelWindows(const char* ClassName) {
+    int count = 0;
+    for (HWND wnd = FindWindowExA(nullptr, nullptr, ClassName, nullptr); wnd;
+         wnd = FindWindowExA(nullptr, wnd, ClassName, nullptr))
+        ++count;
+    return count;
+}
+
+std::string WindowText(HWND Wnd) {
+    char text[256] = {};
+    GetWindowTextA(Wnd, text, sizeof text);
+    return text;
+}
+
+std::string ClassNameOf(HWND Wnd) {
+    char name[128] = {};
+    GetClassNameA(Wnd, name, sizeof name);
+    return name;
+}
+
+std::string ReadUserString(const char* Key, const char* Name) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, Key, 0, KEY_READ, &key) != ERROR_SUCCESS) return "";
+    char data[512] = {};
+    DWORD size = sizeof data - 1, type = 0;
+    LONG error = RegQueryValueExA(key, Name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+    RegCloseKey(key);
+    return error == ERROR_SUCCESS && type == REG_SZ ? data : "";
+}
+
+void DeleteUserKey(const char* Key) { RegDeleteKeyA(HKEY_CURRENT_USER, Key); }

@@ -1,0 +1,30 @@
+#pragma once
+// Starts TorvaneXP.exe (beside this test) and finds its windows from outside.
+#include <windows.h>
+
+#include <string>
+
+class TProgramDriver {
+public:
+    ~TProgramDriver();
+    // Starts one more process of the program; false if it could not start.
+    bool Start();
+    // The main window of the running program, waited for up to TimeoutMs.
+    HWND WaitForMainWindow(DWORD TimeoutMs = 15000);
+    // Waits for the last process started to end; its exit code or -1 on time-out.
+    int WaitForExit(DWORD TimeoutMs = 15000);
+    bool Running() const;
+    HANDLE Process() const { return FProcess; }
+
+private:
+    HANDLE FProcess = nullptr;
+};
+
+// The first descendant of Parent with this class (or any, when null) and text.
+HWND FindDescendant(HWND Parent, const char* ClassName, const std::string& Text);
+int CountTopLevelWindows(const char* ClassName);
+std::string WindowText(HWND Wnd);
+std::string ClassNameOf(HWND Wnd);
+// A REG_SZ value of the current user, or "" when it does not exist.
+std::string ReadUserString(const char* Key, const char* Name);
+void DeleteUserKey(const char* Key);

@@ -1,0 +1,121 @@
+#include "tests/native/app/MainWindowFixture.h"
+
+TEST_F(MainWindowTest, CreationSetsUpTheWindowAndItsState) {
+    Create(512 * MB);
+    EXPECT_EQ(Form->InstalledMB, 512);
+    EXPECT_EQ(Form->CpuSamples, 1);
+    EXPECT_FALSE(Form->DefragRunning);
+    EXPECT_EQ(Form->Caption(), "Torvane XP");
+    EXPECT_EQ(Form->BorderStyle(), bsNone);
+    EXPECT_EQ(Form->Width(), 360);
+    EXPECT_EQ(Form->Height(), 313);
+    EXPECT_TRUE(Form->ScreenSnap());
+    EXPECT_TRUE(Form->AlphaBlend());
+    EXPECT_EQ(Form->AlphaBlendValue(), 255);
+    EXPECT_TRUE(Form->ShowHint());
+    EXPECT_TRUE(Form->SettingsRegistry);
+
+    const char* captions[] = {"Système", "Paramètres", "Informations", "Processeur", "A propos de..."};
+    ASSERT_EQ(Form->Memoire->PageCount(), 5);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(Form->Memoire->Pages(i)->Caption(), captions[i]);
+    EXPECT_EQ(Form->Memoire->ActivePage(), Form->TabSheet1);
+    EXPECT_TRUE(Form->TabSheet1->Visible());
+    EXPECT_FALSE(Form->TabSheet2->Visible());
+
+    const std::string& about = Form->Label2->Caption();
+    EXPECT_EQ(about.substr(about.size() - 15), "Version : 3.1.1");
+    EXPECT_EQ(Form->SkinButton4->Caption(), "&Quitter Torvane XP");
+    EXPECT_EQ(Form->Image2->Height(), 25);
+    EXPECT_GT(Form->Image2->Picture().Width(), 0) << "caption strip picture not loaded";
+}
+
+TEST_F(MainWindowTest, InstalledMegabytesRoundHalfToEven) {
+    Create(1024 * MB + MB / 2);
+    EXPECT_EQ(Form->InstalledMB, 1024);
+    Create(1025 * MB + MB / 2);
+    EXPECT_EQ(Form->InstalledMB, 1026);
+    Create(4096 * MB);  // more than a 32-bit figure can hold
+    EXPECT_EQ(Form->InstalledMB, 4096);
+}
+
+TEST_F(MainWindowTest, ShowingCentresTheWindowOnTheWorkArea) {
+    Create(512 * MB);
+    Form->Show();
+    EXPECT_TRUE(Form->Visible());
+    EXPECT_EQ(Form->BoundsRect(), Bounds((1024 - 360) / 2, (738 - 313) / 2, 360, 313));
+}
+
+TEST_F(MainWindowTest, QuitButtonEndsTheApplicationAndSavesTheSettings) {
+    Create(512 * MB);
+    Form->Show();
+    Form->SkinButton4->Click();
+    EXPECT_FALSE(Form->Visible());
+    EXPECT_EQ(SavedVersion(), "3.1.1");
+    EXPECT_EQ(Registry.StringValue("HKCU\\Software\\Torvane XP\\settings", "Path"),
+              "\"C:\\Programmes\\Torvane\\TorvaneXP.exe\"");
+    EXPECT_TRUE(QuitQueued());
+    EXPECT_EQ(Registry.OpenHandles(), 0);
+}
+
+// An exit command dispatched by the run's own pump: the run is cancelled and
+// releases everything, and the loop ends only after the run has returned.
+TEST_F(MainWindowTest, ExitDuringARunCancelsItAndTheLoopEndsAfterIt) {
+    Create(512 * MB);
+    std::vector<std::string> order;
+    Queue.Post({}, [&] {
+        Form->MemRecovery1->Defrag(8);
+        order.push_back("run returned");
+    });
+    Queue.Post({}, [&] {
+        order.push_back("exit");
+        Form->exit_appli();
+    });
+    App->Run();
+
+    EXPECT_EQ(order, (std::vector<std::string>{"exit", "run returned"}));
+    EXPECT_EQ(Memory.Commits(), 1);
+    EXPECT_EQ(Memory.Held(), 0);
+    EXPECT_EQ(Memory.BadReleases(), 0);
+    EXPECT_EQ(SavedVersion(), "3.1.1");
+    EXPECT_FALSE(Queue.RanDry()) << "the loop must end on the quit message";
+    EXPECT_TRUE(App->Terminated());
+}
+
+TEST_F(MainWindowTest, EndOfSessionSavesAndClosesOnlyWhenTheSessionEnds) {
+    Create(512 * MB);
+    Form->Show();
+    intptr_t result = 0;
+    TMessage query{nullptr, 0x0011, 0, 0};
+    ASSERT_TRUE(Form->WndProc(query, result));
+    EXPECT_EQ(result, 1);
+
+    TMessage refused{nullptr, 0x0016, 0, 0};
+    ASSERT_TRUE(Form->WndProc(refused, result));
+    EXPECT_EQ(SavedVersion(), "3.1.1");
+    EXPECT_TRUE(Form->Visible());
+    EXPECT_FALSE(QuitQueued());
+
+    TMessage ends{nullptr, 0x0016, 1, 0};
+    ASSERT_TRUE(Form->WndProc(ends, result));
+    EXPECT_FALSE(Form->Visible());
+    EXPECT_TRUE(QuitQueued());
+}
+
+TEST_F(MainWindowTest, WakeMessageShowsTheHiddenWindowOnTheSamePage) {
+    Create(512 * MB);
+    Form->Show();
+    Form->Memoire->SetActivePageIndex(4);
+    Form->Hide();
+    intptr_t result = 0;
+    TMessage wake{nullptr, 0x0400, 0, 0};
+    ASSERT_TRUE(Form->WndProc(wake, result));
+    EXPECT_TRUE(Form->Visible());
+    EXPECT_EQ(Form->Memoire->ActivePageIndex(), 4);
+}
+
+TEST_F(MainWindowTest, UnknownMessagesAreLeftToTheSystem) {
+    Create(512 * MB);
+    intptr_t result = 0;
+    TMessage paint{nullptr, 0x000F, 0, 0};
+    EXPECT_FALSE(Form->WndProc(paint, result));
+}

@@ -1,0 +1,45 @@
+#include "app/Program.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/fakes/FakeMemoryApi.h"
+#include "tests/fakes/FakeMessageQueue.h"
+#include "tests/fakes/FakeRegistry.h"
+#include "tests/fakes/FakeWindowSystem.h"
+
+class ProgramTest : public ::testing::Test {
+protected:
+    TFakeMemoryApi Memory;
+    TFakeMessageQueue Queue;
+    TFakeWindowSystem Windows;
+    TFakeRegistry Registry;
+    TFileResources Resources;
+    TMainMemSystem System{Memory, Registry, Resources, "C:\\TorvaneXP.exe"};
+};
+
+TEST_F(ProgramTest, SecondStartWakesTheRunningInstanceAndEnds) {
+    int running = 0;
+    Windows.Running = &running;
+    RunProgram(Queue, Windows, System);
+    EXPECT_EQ(Windows.FoundClass, "TfMainMem");
+    EXPECT_EQ(Windows.FoundTitle, "Torvane XP");
+    ASSERT_EQ(Windows.Shown.size(), 1u);
+    EXPECT_EQ(Windows.Shown[0], std::make_pair(static_cast<void*>(&running), 9));
+    ASSERT_EQ(Windows.Posted.size(), 1u);
+    EXPECT_EQ(Windows.Posted[0].Wnd, &running);
+    EXPECT_EQ(Windows.Posted[0].Msg, 0x0400u);
+    EXPECT_EQ(Windows.Posted[0].WParam, 0u);
+    EXPECT_EQ(Windows.Posted[0].LParam, 0);
+    EXPECT_TRUE(Queue.Dispatched().empty());
+    EXPECT_FALSE(Registry.KeyExists("HKCU\\Software\\Torvane XP\\settings")) << "no window may be created";
+}
+
+TEST_F(ProgramTest, FirstStartRunsTheWindowUntilTheQuitMessage) {
+    Memory.Status = {512ull << 20, 256ull << 20};
+    Queue.PostQuitMessage(0);
+    RunProgram(Queue, Windows, System);
+    EXPECT_FALSE(Queue.RanDry());
+    EXPECT_TRUE(Windows.Posted.empty());
+    // The window was created and destroyed: its destruction saved the settings.
+    EXPECT_EQ(Registry.StringValue("HKCU\\Software\\Torvane XP\\settings", "Version"), "3.1.1");
+}

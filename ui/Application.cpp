@@ -1,0 +1,31 @@
+#include "ui/Application.h"
+
+#include "ui/Form.h"
+
+TApplication::TApplication(TMessageQueue& Queue, TWindowSystem& Windows)
+    : TComponent(nullptr), FQueue(Queue), FWindows(Windows) {}
+
+// Owned forms are destroyed by the component base, the main form last.
+TApplication::~TApplication() = default;
+
+void TApplication::Run() {
+    if (FMainForm) FMainForm->Show();
+    TMessage message;
+    while (FQueue.GetMessage(message)) FQueue.DispatchMessage(message);
+    FTerminated = true;
+}
+
+void TApplication::Terminate() { FQueue.PostQuitMessage(0); }
+
+void TApplication::ShowException(const std::exception& E) {
+    FWindows.MessageBox(E.what(), FTitle);
+}
+
+void TApplication::Restore() {
+    if (!FMainForm) return;
+    if (FMainForm->Handle()) FWindows.ShowWindow(FMainForm->Handle(), SW_RESTORE_COMMAND);
+}
+
+void TApplication::BringToFront() {
+    if (FMainForm && FMainForm->Handle()) FWindows.SetForegroundWindow(FMainForm->Handle());
+}

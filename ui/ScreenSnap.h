@@ -1,0 +1,6 @@
+#pragma once
+#include "ui/Graphics.h"
+
+// Moves a window that comes within Distance pixels of an edge of the work
+// area onto that edge; its size never changes.
+TRect SnapToEdges(const TRect& Window, const TRect& WorkArea, int Distance);
