@@ -1,0 +1,35 @@
+#pragma once
+// The thread's message queue for native tests: messages posted by the test,
+// each with an optional action that runs when the message is dispatched.
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "platform/MessageQueue.h"
+
+class TFakeMessageQueue : public TMessageQueue {
+public:
+    // Queues Message; dispatching it runs OnDispatch. Like the system, the queue
+    // stamps Time: here with the order of posting (1, 2, ...).
+    void Post(TMessage Message, std::function<void()> OnDispatch = {});
+
+    bool PeekMessage(TMessage& Message) override;
+    // On an empty queue returns false and records it: a real loop would wait forever.
+    bool GetMessage(TMessage& Message) override;
+    void DispatchMessage(const TMessage& Message) override;
+    // Queues WM_QUIT with the exit code as its word parameter, behind what is queued.
+    void PostQuitMessage(int ExitCode) override;
+
+    size_t Pending() const { return FQueue.size(); }
+    const std::vector<TMessage>& Dispatched() const { return FDispatched; }
+    bool RanDry() const { return FRanDry; }
+
+private:
+    std::deque<TMessage> FQueue;
+    std::map<uint32_t, std::function<void()>> FActions;  // by Time stamp
+    std::vector<TMessage> FDispatched;
+    uint32_t FStamp = 0;
+    bool FRanDry = false;
+};
