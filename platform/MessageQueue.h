@@ -2,6 +2,13 @@
 // The calling thread's message queue.
 #include <cstdint>
 
+// <windows.h> maps these names onto the ...A functions. Included before this
+// header it would rename the methods in that file only, so that files disagree
+// on their names; the Windows layer calls the ...A functions by their own names.
+#undef PeekMessage
+#undef GetMessage
+#undef DispatchMessage
+
 constexpr uint32_t WM_QUIT_MESSAGE = 0x0012;
 
 // Mirrors the system's queued message so that it can be dispatched unchanged.
