@@ -1,0 +1,17 @@
+#pragma once
+// The CPUID leaves the library executes, one name per use.
+#include <cstdint>
+
+constexpr uint32_t cpuidMaxLevel = 0;
+constexpr uint32_t cpuidVendorString = 0;
+constexpr uint32_t cpuidSignature = 1;
+constexpr uint32_t cpuidFeatures = 1;
+constexpr uint32_t cpuidCacheDescriptors = 2;
+constexpr uint32_t cpuidSerialNumber = 3;
+constexpr uint32_t cpuidMaxLevelEx = 0x80000000;
+constexpr uint32_t cpuidFeaturesEx = 0x80000001;
+constexpr uint32_t cpuidBrandString1 = 0x80000002;
+constexpr uint32_t cpuidBrandString2 = 0x80000003;
+constexpr uint32_t cpuidBrandString3 = 0x80000004;
+constexpr uint32_t cpuidL1Cache = 0x80000005;
+constexpr uint32_t cpuidL2Cache = 0x80000006;

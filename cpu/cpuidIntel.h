@@ -1,0 +1,4 @@
+#pragma once
+#include "cpu/cpuidVendor.h"
+
+extern const TCpuVendor IntelVendor;
