@@ -59,15 +59,14 @@ float MeasureSpeed(TCpuidAPI& Api, int32_t Delay) {
 }
 
 int32_t NormaliseSpeed(double MHz) {
-    // Anything Trunc cannot hold is no clock speed.
+    // Anything Trunc cannot hold is no clock speed, nor is a snap past the
+    // largest Integer.
     if (!std::isfinite(MHz) || std::fabs(MHz) >= 2147483648.0) return 0;
     int64_t Hundreds = static_cast<int64_t>(MHz) / 100;
     int64_t Base = Hundreds * 100;
     int64_t Rest = static_cast<int64_t>(MHz - static_cast<double>(Base));
-    if (Base < 300) {
-        int Speed = Nearest(SpeedsBelow300, Rest);
-        return static_cast<int32_t>(Hundreds > 0 ? Base + Speed : Speed);
-    }
-    int64_t Speed = Base + Nearest(SpeedsFrom300, Rest);
-    return static_cast<int32_t>(Speed == 666 ? 667 : Speed);
+    int64_t Speed = Base < 300 ? (Hundreds > 0 ? Base : 0) + Nearest(SpeedsBelow300, Rest)
+                               : Base + Nearest(SpeedsFrom300, Rest);
+    if (Speed == 666) Speed = 667;
+    return Speed <= INT32_MAX ? static_cast<int32_t>(Speed) : 0;
 }
