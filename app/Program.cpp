@@ -4,9 +4,9 @@
 #include "ui/Application.h"
 
 void RunProgram(TMessageQueue& Queue, TWindowSystem& Windows, TMainMemSystem& System) {
-    if (void* running = Windows.FindWindow("TfMainMem", "Torvane XP")) {
+    if (void* running = Windows.FindTopWindow("TfMainMem", "Torvane XP")) {
         Windows.ShowWindow(running, SW_RESTORE_COMMAND);
-        Windows.PostMessage(running, WM_USER_MESSAGE, 0, 0);
+        Windows.PostToWindow(running, WM_USER_MESSAGE, 0, 0);
         return;
     }
     TApplication application(Queue, Windows);

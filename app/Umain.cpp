@@ -75,7 +75,7 @@ void TfMainMem::CreateControls() {
 }
 
 void TfMainMem::LoadCaptionPicture() {
-    std::vector<uint8_t> jpeg = FSystem.Resources.Load("CAPTION");
+    std::vector<uint8_t> jpeg = FSystem.Resources.Load("CAPTIONSTRIP");
     try {
         LoadJpeg(Image2->Picture(), jpeg);
     } catch (const EJpegError&) {

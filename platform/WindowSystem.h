@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/TimerService.h"
 #include "ui/ControlPeer.h"
 #include "ui/Graphics.h"
 
@@ -12,13 +13,14 @@ constexpr uint32_t WM_USER_MESSAGE = 0x0400;
 class TWindowSystem {
 public:
     virtual ~TWindowSystem() = default;
-    virtual void* FindWindow(const std::string& ClassName, const std::string& Title) = 0;
+    virtual void* FindTopWindow(const std::string& ClassName, const std::string& Title) = 0;
     virtual void ShowWindow(void* Wnd, int Command) = 0;
-    virtual void PostMessage(void* Wnd, uint32_t Msg, uintptr_t WParam, intptr_t LParam) = 0;
+    virtual void PostToWindow(void* Wnd, uint32_t Msg, uintptr_t WParam, intptr_t LParam) = 0;
     virtual void SetForegroundWindow(void* Wnd) = 0;
-    virtual void MessageBox(const std::string& Text, const std::string& Caption) = 0;
+    virtual void ShowMessage(const std::string& Text, const std::string& Caption) = 0;
     // The desktop without the task bar.
     virtual TRect WorkArea() = 0;
     // nullptr where controls live without windows.
     virtual TPeerFactory* PeerFactory() = 0;
+    virtual TTimerService& Timers() = 0;
 };

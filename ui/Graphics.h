@@ -22,12 +22,6 @@ constexpr TColor clInfoBk = 0xFF000018;
 
 constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == 0xFF000000u; }
 constexpr int SystemColorIndex(TColor c) { return static_cast<int>(c & 0xFFu); }
-constexpr uint8_t GetRValue(TColor c) { return static_cast<uint8_t>(c); }
-constexpr uint8_t GetGValue(TColor c) { return static_cast<uint8_t>(c >> 8); }
-constexpr uint8_t GetBValue(TColor c) { return static_cast<uint8_t>(c >> 16); }
-constexpr TColor RGBColor(uint8_t r, uint8_t g, uint8_t b) {
-    return static_cast<TColor>(r) | (static_cast<TColor>(g) << 8) | (static_cast<TColor>(b) << 16);
-}
 
 struct TPoint {
     int X = 0;

@@ -2,19 +2,19 @@
 
 #include <windows.h>
 
-void* TWin32WindowSystem::FindWindow(const std::string& ClassName, const std::string& Title) {
+void* TWin32WindowSystem::FindTopWindow(const std::string& ClassName, const std::string& Title) {
     return FindWindowA(ClassName.c_str(), Title.c_str());
 }
 
 void TWin32WindowSystem::ShowWindow(void* Wnd, int Command) { ::ShowWindow(static_cast<HWND>(Wnd), Command); }
 
-void TWin32WindowSystem::PostMessage(void* Wnd, uint32_t Msg, uintptr_t WParam, intptr_t LParam) {
+void TWin32WindowSystem::PostToWindow(void* Wnd, uint32_t Msg, uintptr_t WParam, intptr_t LParam) {
     PostMessageA(static_cast<HWND>(Wnd), Msg, WParam, LParam);
 }
 
 void TWin32WindowSystem::SetForegroundWindow(void* Wnd) { ::SetForegroundWindow(static_cast<HWND>(Wnd)); }
 
-void TWin32WindowSystem::MessageBox(const std::string& Text, const std::string& Caption) {
+void TWin32WindowSystem::ShowMessage(const std::string& Text, const std::string& Caption) {
     MessageBoxA(nullptr, Text.c_str(), Caption.c_str(), MB_OK | MB_ICONERROR);
 }
 

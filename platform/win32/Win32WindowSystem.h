@@ -1,17 +1,20 @@
 #pragma once
 #include "platform/WindowSystem.h"
 #include "platform/win32/Win32Peers.h"
+#include "platform/win32/Win32Timers.h"
 
 class TWin32WindowSystem : public TWindowSystem {
 public:
-    void* FindWindow(const std::string& ClassName, const std::string& Title) override;
+    void* FindTopWindow(const std::string& ClassName, const std::string& Title) override;
     void ShowWindow(void* Wnd, int Command) override;
-    void PostMessage(void* Wnd, uint32_t Msg, uintptr_t WParam, intptr_t LParam) override;
+    void PostToWindow(void* Wnd, uint32_t Msg, uintptr_t WParam, intptr_t LParam) override;
     void SetForegroundWindow(void* Wnd) override;
-    void MessageBox(const std::string& Text, const std::string& Caption) override;
+    void ShowMessage(const std::string& Text, const std::string& Caption) override;
     TRect WorkArea() override;
     TPeerFactory* PeerFactory() override { return &FPeers; }
+    TTimerService& Timers() override { return FTimers; }
 
 private:
     TWin32PeerFactory FPeers;
+    TWin32Timers FTimers;
 };

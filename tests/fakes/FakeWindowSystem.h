@@ -5,6 +5,7 @@
 
 #include "platform/Resources.h"
 #include "platform/WindowSystem.h"
+#include "tests/fakes/VirtualTimers.h"
 
 class TFakeWindowSystem : public TWindowSystem {
 public:
@@ -21,20 +22,22 @@ public:
     std::vector<TPosted> Posted;
     std::vector<std::string> MessageBoxes;
     TRect Area{0, 0, 1024, 738};
+    TVirtualTimers Clock;
 
-    void* FindWindow(const std::string& ClassName, const std::string& Title) override {
+    void* FindTopWindow(const std::string& ClassName, const std::string& Title) override {
         FoundClass = ClassName;
         FoundTitle = Title;
         return Running;
     }
     void ShowWindow(void* Wnd, int Command) override { Shown.emplace_back(Wnd, Command); }
-    void PostMessage(void* Wnd, uint32_t Msg, uintptr_t WParam, intptr_t LParam) override {
+    void PostToWindow(void* Wnd, uint32_t Msg, uintptr_t WParam, intptr_t LParam) override {
         Posted.push_back({Wnd, Msg, WParam, LParam});
     }
     void SetForegroundWindow(void*) override {}
-    void MessageBox(const std::string& Text, const std::string&) override { MessageBoxes.push_back(Text); }
+    void ShowMessage(const std::string& Text, const std::string&) override { MessageBoxes.push_back(Text); }
     TRect WorkArea() override { return Area; }
     TPeerFactory* PeerFactory() override { return nullptr; }
+    TTimerService& Timers() override { return Clock; }
 };
 
 // Resources read from files of the source tree.
