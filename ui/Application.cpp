@@ -18,7 +18,7 @@ void TApplication::Run() {
 void TApplication::Terminate() { FQueue.PostQuitMessage(0); }
 
 void TApplication::ShowException(const std::exception& E) {
-    FWindows.MessageBox(E.what(), FTitle);
+    FWindows.ShowMessage(E.what(), FTitle);
 }
 
 void TApplication::Restore() {
