@@ -1,0 +1,20 @@
+#pragma once
+// The whole identification of a recorded processor on a virtual system,
+// Loaded and the report included.
+#include <cstdint>
+
+#include "cpu/CpuInfo.h"
+#include "tests/native/cpu/FakeCpuSystem.h"
+#include "tools/CpuInfoReport.h"
+
+inline void IdentifyRecorded(const TCpuidDump& Dump, uint32_t StartTicks, bool Bench, int32_t Delay) {
+    TCpuidDump Recorded = Dump;
+    TFakeCpuSystem System;
+    System.Ticks = StartTicks;
+    TRecordedPlatform Platform(Recorded, System);
+    TCpuInfo Info(nullptr, {Recorded, System, Platform});
+    Info.AutoBench().SetEnabled(Bench);
+    Info.AutoBench().SetDelay(Delay);
+    Info.Loaded();
+    CpuInfoJson(Info);
+}
