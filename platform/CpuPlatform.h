@@ -14,7 +14,6 @@ constexpr uint32_t pcHigh = 0x80;
 constexpr uint32_t pcRealtime = 0x100;
 
 // Thread priorities, relative to the class.
-constexpr int tpIdle = -15;
 constexpr int tpNormal = 0;
 constexpr int tpTimeCritical = 15;
 

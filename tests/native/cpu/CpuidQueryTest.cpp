@@ -53,20 +53,6 @@ TEST(QueryLeaf, ChecksLevelsAndSetsLastError) {
     EXPECT_EQ(leNoCpuid, None.LastError());
 }
 
-TEST(QueryLeaf, RepeatsTheLeafCountTimes) {
-    TRecordedCpu Cpu(
-        "00000000 00000000: 00000002 00000000 00000000 00000000\n"
-        "00000002 00000000: 03020101 00000000 00000000 0C040843\n");
-    TCountingSource Counting(Cpu.Dump);
-    TCpuidAPI Api({Counting, Cpu.System, Cpu.Platform});
-    TCPUIDRegs R{9, 9, 9, 9};
-    EXPECT_TRUE(Api.QueryLeaf(2, 0, R));
-    EXPECT_EQ(0, Counting.Executions[2]);
-    EXPECT_EQ(9u, R.EAX) << "no execution leaves the registers as they were";
-    EXPECT_TRUE(Api.QueryLeaf(2, 3, R));
-    EXPECT_EQ(3, Counting.Executions[2]);
-}
-
 int Leaf2Executions(const std::string& DumpName, int32_t& Level2) {
     TRecordedCpu Cpu(CpuidDump(DumpName));
     TCountingSource Counting(Cpu.Dump);
