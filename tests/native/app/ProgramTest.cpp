@@ -1,21 +1,9 @@
 #include "app/Program.h"
 
-#include <gtest/gtest.h>
+#include "tests/native/app/MainWindowFixture.h"
 
-#include "tests/fakes/FakeMemoryApi.h"
-#include "tests/fakes/FakeMessageQueue.h"
-#include "tests/fakes/FakeRegistry.h"
-#include "tests/fakes/FakeWindowSystem.h"
-
-class ProgramTest : public ::testing::Test {
-protected:
-    TFakeMemoryApi Memory;
-    TFakeMessageQueue Queue;
-    TFakeWindowSystem Windows;
-    TFakeRegistry Registry;
-    TFileResources Resources;
-    TMainMemSystem System{Memory, Registry, Resources, "C:\\TorvaneXP.exe"};
-};
+// The same fakes, with the program creating its own application and window.
+using ProgramTest = MainWindowTest;
 
 TEST_F(ProgramTest, SecondStartWakesTheRunningInstanceAndEnds) {
     int running = 0;
@@ -35,7 +23,7 @@ TEST_F(ProgramTest, SecondStartWakesTheRunningInstanceAndEnds) {
 }
 
 TEST_F(ProgramTest, FirstStartRunsTheWindowUntilTheQuitMessage) {
-    Memory.Status = {512ull << 20, 256ull << 20};
+    Memory.Status = {512 * MB, 256 * MB};
     Queue.PostQuitMessage(0);
     RunProgram(Queue, Windows, System);
     EXPECT_FALSE(Queue.RanDry());
