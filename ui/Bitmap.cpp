@@ -1,0 +1,24 @@
+#include "ui/Bitmap.h"
+
+#include <algorithm>
+
+void TBitmap::SetSize(int Width, int Height) {
+    Width = std::max(Width, 0);
+    Height = std::max(Height, 0);
+    if (Width == FWidth && Height == FHeight) return;
+    std::vector<uint32_t> pixels(static_cast<size_t>(Width) * Height, ColorToPixel(clWhite));
+    const int keepWidth = std::min(Width, FWidth), keepHeight = std::min(Height, FHeight);
+    for (int y = 0; y < keepHeight; ++y) std::copy_n(ScanLine(y), keepWidth, pixels.data() + static_cast<size_t>(y) * Width);
+    FPixels = std::move(pixels);
+    FWidth = Width;
+    FHeight = Height;
+    Changed();
+}
+
+void TBitmap::Assign(const TBitmap& Source) {
+    if (&Source == this) return;
+    FPixels = Source.FPixels;
+    FWidth = Source.FWidth;
+    FHeight = Source.FHeight;
+    Changed();
+}

@@ -1,0 +1,93 @@
+#pragma once
+// A drawing surface with GDI's rules: one-pixel pens that leave out a line's
+// end point, rectangles whose right and bottom edges are exclusive, block
+// copies that may overlap. TGdiCanvas draws on a Windows device context,
+// TRasterCanvas into a TBitmap's pixels; both give the same pixels.
+#include <cstdint>
+
+#include "ui/Graphics.h"
+
+class TBitmap;
+
+// GetPixel's answer for a point outside the surface.
+constexpr TColor clInvalid = 0xFFFFFFFF;
+
+enum TPenStyle : uint8_t { psSolid, psClear };
+enum TBrushStyle : uint8_t { bsSolid, bsClear };
+
+// Pens are always one pixel wide.
+class TPen {
+public:
+    TColor Color() const { return FColor; }
+    void SetColor(TColor Value) { FColor = Value; }
+    TPenStyle Style() const { return FStyle; }
+    void SetStyle(TPenStyle Value) { FStyle = Value; }
+
+private:
+    TColor FColor = clBlack;
+    TPenStyle FStyle = psSolid;
+};
+
+class TBrush {
+public:
+    TColor Color() const { return FColor; }
+    // clNone clears the brush; any other colour makes a clear brush solid.
+    void SetColor(TColor Value);
+    TBrushStyle Style() const { return FStyle; }
+    void SetStyle(TBrushStyle Value) { FStyle = Value; }
+
+private:
+    TColor FColor = clWhite;
+    TBrushStyle FStyle = bsSolid;
+};
+
+class TCanvas {
+public:
+    virtual ~TCanvas() = default;
+
+    TPen& Pen() { return FPen; }
+    TBrush& Brush() { return FBrush; }
+
+    TPoint PenPos() const { return FPenPos; }
+    void MoveTo(int X, int Y) { FPenPos = {X, Y}; }
+    // Draws from the pen position to (X, Y), that point excluded, and moves
+    // the pen there.
+    void LineTo(int X, int Y);
+
+    // clInvalid outside the surface.
+    virtual TColor Pixels(int X, int Y) const = 0;
+    virtual void SetPixels(int X, int Y, TColor Color) = 0;
+
+    // With the brush, right and bottom edges excluded.
+    virtual void FillRect(const TRect& Rect) = 0;
+    // A one-pixel frame with the brush, on the outermost rows and columns.
+    virtual void FrameRect(const TRect& Rect) = 0;
+    // Outline with the pen, inside filled with the brush. Without a pen the
+    // filled area is one pixel narrower and lower, as GDI does it.
+    virtual void Rectangle(const TRect& Rect) = 0;
+    // Corners are quarters of an ellipse EllipseWidth x EllipseHeight.
+    virtual void RoundRect(const TRect& Rect, int EllipseWidth, int EllipseHeight) = 0;
+
+    // Copies (stretching when the sizes differ, nearest pixel) the part of a
+    // bitmap's canvas, or of this canvas, to Dest; overlapping copies within
+    // one canvas are safe. Pixels whose source lies outside the source are
+    // left alone. Mirroring (negative sizes) is not supported.
+    virtual void CopyRect(const TRect& Dest, const TCanvas& Source, const TRect& SourceRect) = 0;
+    void Draw(int X, int Y, const TBitmap& Bitmap);
+    void StretchDraw(const TRect& Dest, const TBitmap& Bitmap);
+
+    // The area that drawing can reach.
+    virtual TRect ClipRect() const = 0;
+    // A system colour resolved the way this canvas draws it, clNone as white.
+    virtual TColor ColorToRGB(TColor Color) const = 0;
+    // The bitmap a raster canvas draws into; nullptr for a device.
+    virtual const TBitmap* Bitmap() const { return nullptr; }
+
+protected:
+    virtual void Line(TPoint From, TPoint To) = 0;
+
+private:
+    TPen FPen;
+    TBrush FBrush;
+    TPoint FPenPos;
+};

@@ -1,0 +1,157 @@
+#include "ui/RasterCanvas.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
+
+#include "ui/Bitmap.h"
+#include "ui/LinePixels.h"
+#include "ui/RoundRectShape.h"
+#include "ui/SystemColors.h"
+
+namespace {
+
+TRect Normalized(const TRect& r) {
+    return {std::min(r.Left, r.Right), std::min(r.Top, r.Bottom), std::max(r.Left, r.Right), std::max(r.Top, r.Bottom)};
+}
+
+// GDI's block fills take a negative size as reaching back from the start,
+// the start included.
+TRect BlockArea(const TRect& r) {
+    TRect area = r;
+    if (r.Right < r.Left) area.Left = r.Right + 1, area.Right = r.Left + 1;
+    if (r.Bottom < r.Top) area.Top = r.Bottom + 1, area.Bottom = r.Top + 1;
+    return area;
+}
+
+TRect Intersection(const TRect& a, const TRect& b) {
+    return {std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};
+}
+
+// The source pixel that destination pixel Index of Length pixels shows when
+// SourceLength pixels are stretched over them, as GDI's nearest-pixel
+// stretch picks it. Enlarging: the one under the pixel's centre (the lower
+// one on a boundary). Shrinking rows: the one nearest the pixel's top edge.
+// Shrinking columns: the one half a source pixel before the pixel's right
+// edge, and for a single column the last but one.
+int SourceIndex(int Index, int Length, int SourceLength, bool Columns) {
+    const int64_t d = Index, n = Length, s = SourceLength;
+    if (n >= s) return static_cast<int>(((2 * d + 1) * s - 1) / (2 * n));
+    if (!Columns) return static_cast<int>((2 * d * s + n) / (2 * n));
+    if (n == 1) return SourceLength - 2;
+    return static_cast<int>(((2 * d + 2) * s - n) / (2 * n));
+}
+
+}  // namespace
+
+TColor TRasterCanvas::ColorToRGB(TColor Color) const { return TableColorToRGB(Color); }
+
+uint32_t TRasterCanvas::PixelOf(TColor Color) const { return ColorToPixel(ColorToRGB(Color)); }
+
+TRect TRasterCanvas::ClipRect() const { return Bounds(0, 0, FBitmap.Width(), FBitmap.Height()); }
+
+TColor TRasterCanvas::Pixels(int X, int Y) const {
+    if (!ClipRect().Contains({X, Y})) return clInvalid;
+    return PixelToColor(FBitmap.ScanLine(Y)[X]);
+}
+
+void TRasterCanvas::SetPixels(int X, int Y, TColor Color) {
+    Plot(X, Y, PixelOf(Color));
+    FBitmap.Changed();
+}
+
+void TRasterCanvas::Plot(int X, int Y, uint32_t Pixel) {
+    if (ClipRect().Contains({X, Y})) FBitmap.ScanLine(Y)[X] = Pixel;
+}
+
+void TRasterCanvas::Fill(TRect Area, uint32_t Pixel) {
+    Area = Intersection(Area, ClipRect());
+    if (Area.Right <= Area.Left) return;
+    for (int y = Area.Top; y < Area.Bottom; ++y) std::fill(FBitmap.ScanLine(y) + Area.Left, FBitmap.ScanLine(y) + Area.Right, Pixel);
+}
+
+void TRasterCanvas::Line(TPoint From, TPoint To) {
+    if (Pen().Style() == psClear) return;
+    const uint32_t pixel = PixelOf(Pen().Color());
+    ForEachLinePixel(From, To, [&](int x, int y) { Plot(x, y, pixel); });
+    FBitmap.Changed();
+}
+
+void TRasterCanvas::FillRect(const TRect& Rect) {
+    if (Brush().Style() == bsClear) return;
+    Fill(BlockArea(Rect), PixelOf(Brush().Color()));
+    FBitmap.Changed();
+}
+
+void TRasterCanvas::FrameRect(const TRect& r) {
+    if (Brush().Style() == bsClear || r.Right <= r.Left || r.Bottom <= r.Top) return;
+    const uint32_t pixel = PixelOf(Brush().Color());
+    Fill({r.Left, r.Top, r.Left + 1, r.Bottom}, pixel);
+    Fill({r.Right - 1, r.Top, r.Right, r.Bottom}, pixel);
+    Fill({r.Left, r.Top, r.Right, r.Top + 1}, pixel);
+    Fill({r.Left, r.Bottom - 1, r.Right, r.Bottom}, pixel);
+    FBitmap.Changed();
+}
+
+void TRasterCanvas::Rectangle(const TRect& Rect) { Shape(Rect, 0, 0); }
+
+void TRasterCanvas::RoundRect(const TRect& Rect, int EllipseWidth, int EllipseHeight) {
+    Shape(Rect, EllipseWidth, EllipseHeight);
+}
+
+// GDI fills the inside first and draws the outline over it. Without a pen a
+// plain rectangle loses its last column and row; a rounded one does not.
+void TRasterCanvas::Shape(const TRect& Rect, int EllipseWidth, int EllipseHeight) {
+    const bool pen = Pen().Style() != psClear, brush = Brush().Style() != bsClear;
+    const TRect r = Normalized(Rect);
+    if (r.Width() == 0 || r.Height() == 0) return;
+    const int w = CornerWidth(r, EllipseWidth), h = CornerHeight(r, EllipseHeight);
+    const bool round = IsRoundCorner(w, h);
+    if (brush) {
+        const uint32_t fill = PixelOf(Brush().Color());
+        if (round)
+            FillRoundInside(r, w, h, fill);
+        else
+            Fill({r.Left + pen, r.Top + pen, r.Right - 1, r.Bottom - 1}, fill);
+    }
+    if (pen) {
+        const uint32_t pixel = PixelOf(Pen().Color());
+        const std::vector<TPoint> points = RoundRectOutline(r, EllipseWidth, EllipseHeight);
+        for (size_t i = 0; i < points.size(); ++i)
+            ForEachLinePixel(points[i], points[(i + 1) % points.size()], [&](int x, int y) { Plot(x, y, pixel); });
+    }
+    FBitmap.Changed();
+}
+
+// Rows above the corners' middle take the insets of the upper half, rows
+// below it those of the lower half, and the band between is full.
+void TRasterCanvas::FillRoundInside(const TRect& r, int CornerWidth, int CornerHeight, uint32_t Pixel) {
+    const std::vector<int> insets = EllipseRowInsets(CornerWidth, CornerHeight);
+    const int half = CornerHeight / 2;
+    for (int y = r.Top; y < r.Bottom; ++y) {
+        const int row = y - r.Top < half ? y - r.Top : std::max(half, y - (r.Bottom - CornerHeight));
+        if (insets[row] != RowLeftEmpty) Fill({r.Left + insets[row], y, r.Right - insets[row], y + 1}, Pixel);
+    }
+}
+
+void TRasterCanvas::CopyRect(const TRect& Dest, const TCanvas& Source, const TRect& SourceRect) {
+    const TBitmap* source = Source.Bitmap();
+    if (!source) throw std::invalid_argument("a bitmap can only copy from bitmaps");
+    if (Dest.Width() <= 0 || Dest.Height() <= 0 || SourceRect.Width() <= 0 || SourceRect.Height() <= 0) return;
+    // A copy within this bitmap reads from a snapshot, whatever the overlap.
+    TBitmap snapshot;
+    if (source == &FBitmap) {
+        snapshot.Assign(FBitmap);
+        source = &snapshot;
+    }
+    const TRect target = Intersection(Dest, ClipRect());
+    const TRect from = Bounds(0, 0, source->Width(), source->Height());
+    for (int y = target.Top; y < target.Bottom; ++y) {
+        const int sy = SourceRect.Top + SourceIndex(y - Dest.Top, Dest.Height(), SourceRect.Height(), false);
+        for (int x = target.Left; x < target.Right; ++x) {
+            const int sx = SourceRect.Left + SourceIndex(x - Dest.Left, Dest.Width(), SourceRect.Width(), true);
+            if (from.Contains({sx, sy})) FBitmap.ScanLine(y)[x] = source->ScanLine(sy)[sx];
+        }
+    }
+    FBitmap.Changed();
+}

@@ -1,0 +1,36 @@
+#pragma once
+// Draws into a bitmap's pixels by GDI's rules, so that what a component
+// draws can be checked without Windows and gives the same pixels there.
+#include <cstdint>
+
+#include "ui/Canvas.h"
+
+class TRasterCanvas : public TCanvas {
+public:
+    explicit TRasterCanvas(TBitmap& Target) : FBitmap(Target) {}
+
+    TColor Pixels(int X, int Y) const override;
+    void SetPixels(int X, int Y, TColor Color) override;
+    void FillRect(const TRect& Rect) override;
+    void FrameRect(const TRect& Rect) override;
+    void Rectangle(const TRect& Rect) override;
+    void RoundRect(const TRect& Rect, int EllipseWidth, int EllipseHeight) override;
+    // Sources must be bitmaps' canvases.
+    void CopyRect(const TRect& Dest, const TCanvas& Source, const TRect& SourceRect) override;
+    TRect ClipRect() const override;
+    TColor ColorToRGB(TColor Color) const override;
+    const TBitmap* Bitmap() const override { return &FBitmap; }
+
+protected:
+    void Line(TPoint From, TPoint To) override;
+
+private:
+    uint32_t PixelOf(TColor Color) const;
+    void Plot(int X, int Y, uint32_t Pixel);
+    // Fills Area cut to the bitmap.
+    void Fill(TRect Area, uint32_t Pixel);
+    void Shape(const TRect& Rect, int EllipseWidth, int EllipseHeight);
+    void FillRoundInside(const TRect& Rect, int CornerWidth, int CornerHeight, uint32_t Pixel);
+
+    TBitmap& FBitmap;
+};
