@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Draws the program's own pictures with ImageMagick: the caption strip and
+# the application icon. Run it after changing a design; the results are
+# committed beside it.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+icons="$here/../icons"
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+# Caption strip, 360 x 25: dark blue shading into teal, the name in white.
+convert -size 25x360 gradient:'#0f7f86-#0b1f5c' -rotate 90 \
+  -font Liberation-Sans-Bold -pointsize 15 -fill white -gravity West -annotate +8+0 'Torvane XP' \
+  -strip -sampling-factor 1x1 -quality 92 "$here/caption.jpg"
+
+# Application icon: a memory chip (dark body, silver pins) on a lime square
+# with a green edge, drawn pixel-exact at each size.
+#   chip SIZE BODY_RECT PIN_X_LEFT PIN_X_RIGHT PIN_HEIGHT PIN_TOPS NOTCH
+chip() {
+  local size=$1 body=$2 left=$3 right=$4 height=$5 tops=$6 notch=$7 pins=()
+  for y in $tops; do
+    local bottom=$((y + height - 1))
+    pins+=(-draw "rectangle ${left% *},$y ${left#* },$bottom" -draw "rectangle ${right% *},$y ${right#* },$bottom")
+  done
+  convert -size "${size}x${size}" xc:'#00ff00' +antialias \
+    -fill none -stroke '#008000' -draw "rectangle 0,0 $((size - 1)),$((size - 1))" -stroke none \
+    -fill '#c0c0c0' "${pins[@]}" -fill '#202428' -draw "rectangle $body" -fill '#c0c0c0' -draw "point $notch" \
+    -type TrueColorAlpha "$tmp/icon$size.png"
+}
+chip 16 "5,3 10,12" "3 4" "11 12" 1 "4 6 8 10" "6,4"
+chip 32 "10,5 21,26" "6 9" "22 25" 2 "7 11 15 19 23" "12,7"
+convert "$tmp/icon16.png" "$tmp/icon32.png" "$icons/TorvaneXP.ico"
