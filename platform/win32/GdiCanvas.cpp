@@ -1,0 +1,103 @@
+#include "platform/win32/GdiCanvas.h"
+
+#include <stdexcept>
+
+#include "platform/win32/DibSection.h"
+#include "ui/Bitmap.h"
+#include "ui/SystemColors.h"
+
+namespace {
+
+// Selects an object into a DC for one drawing call, then puts the previous
+// one back and deletes what it created.
+class TSelection {
+public:
+    TSelection(HDC DC, HGDIOBJ Object, bool Owned) : FDC(DC), FObject(Object), FOwned(Owned), FOld(SelectObject(DC, Object)) {}
+    ~TSelection() {
+        SelectObject(FDC, FOld);
+        if (FOwned) DeleteObject(FObject);
+    }
+    TSelection(const TSelection&) = delete;
+    TSelection& operator=(const TSelection&) = delete;
+
+private:
+    HDC FDC;
+    HGDIOBJ FObject;
+    bool FOwned;
+    HGDIOBJ FOld;
+};
+
+RECT ToRECT(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
+
+}  // namespace
+
+TColor TGdiCanvas::ColorToRGB(TColor Color) const {
+    if (IsSystemColor(Color)) return GetSysColor(SystemColorIndex(Color));
+    return Color & 0xFFFFFF;
+}
+
+TRect TGdiCanvas::ClipRect() const {
+    RECT r{};
+    GetClipBox(FDC, &r);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+TColor TGdiCanvas::Pixels(int X, int Y) const {
+    COLORREF c = GetPixel(FDC, X, Y);
+    return c == CLR_INVALID ? clInvalid : c;
+}
+
+void TGdiCanvas::SetPixels(int X, int Y, TColor Color) { SetPixelV(FDC, X, Y, ColorToRGB(Color)); }
+
+void TGdiCanvas::Line(TPoint From, TPoint To) {
+    TSelection pen(FDC, Pen().Style() == psClear ? GetStockObject(NULL_PEN) : CreatePen(PS_SOLID, 1, ColorToRGB(Pen().Color())),
+                   Pen().Style() != psClear);
+    MoveToEx(FDC, From.X, From.Y, nullptr);
+    ::LineTo(FDC, To.X, To.Y);
+}
+
+void TGdiCanvas::FillRect(const TRect& Rect) { BrushRect(Rect, ::FillRect); }
+
+void TGdiCanvas::FrameRect(const TRect& Rect) { BrushRect(Rect, ::FrameRect); }
+
+void TGdiCanvas::BrushRect(const TRect& Rect, int(WINAPI* Paint)(HDC, const RECT*, HBRUSH)) {
+    if (Brush().Style() == bsClear) return;
+    HBRUSH brush = CreateSolidBrush(ColorToRGB(Brush().Color()));
+    RECT r = ToRECT(Rect);
+    Paint(FDC, &r, brush);
+    DeleteObject(brush);
+}
+
+void TGdiCanvas::Rectangle(const TRect& Rect) { RoundRect(Rect, 0, 0); }
+
+void TGdiCanvas::RoundRect(const TRect& Rect, int EllipseWidth, int EllipseHeight) {
+    const bool pen = Pen().Style() != psClear, brush = Brush().Style() != bsClear;
+    TSelection penSelection(FDC, pen ? CreatePen(PS_SOLID, 1, ColorToRGB(Pen().Color())) : GetStockObject(NULL_PEN), pen);
+    TSelection brushSelection(FDC, brush ? CreateSolidBrush(ColorToRGB(Brush().Color())) : GetStockObject(NULL_BRUSH), brush);
+    if (EllipseWidth == 0 && EllipseHeight == 0)
+        ::Rectangle(FDC, Rect.Left, Rect.Top, Rect.Right, Rect.Bottom);
+    else
+        ::RoundRect(FDC, Rect.Left, Rect.Top, Rect.Right, Rect.Bottom, EllipseWidth, EllipseHeight);
+}
+
+void TGdiCanvas::CopyRect(const TRect& Dest, const TCanvas& Source, const TRect& SourceRect) {
+    if (Dest.Width() <= 0 || Dest.Height() <= 0 || SourceRect.Width() <= 0 || SourceRect.Height() <= 0) return;
+    SetStretchBltMode(FDC, COLORONCOLOR);
+    auto blit = [&](HDC From) {
+        StretchBlt(FDC, Dest.Left, Dest.Top, Dest.Width(), Dest.Height(), From, SourceRect.Left, SourceRect.Top, SourceRect.Width(),
+                   SourceRect.Height(), SRCCOPY);
+    };
+    if (const auto* device = dynamic_cast<const TGdiCanvas*>(&Source)) return blit(device->FDC);
+    if (!Source.Bitmap()) throw std::invalid_argument("unsupported source canvas");
+    HBITMAP dib = CreateDibSection(*Source.Bitmap());
+    HDC memory = CreateCompatibleDC(FDC);
+    {
+        TSelection selection(memory, dib, true);
+        blit(memory);
+    }
+    DeleteDC(memory);
+}
+
+void LoadSystemColors() {
+    for (int i = 0; i < SystemColorCount; ++i) SetSystemColorRGB(i, GetSysColor(i));
+}

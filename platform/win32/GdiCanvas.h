@@ -1,0 +1,36 @@
+#pragma once
+// TCanvas over a Windows device context (a window's paint DC, a memory DC).
+// The canvas does not own the DC.
+#include <windows.h>
+
+#include "ui/Canvas.h"
+
+class TGdiCanvas : public TCanvas {
+public:
+    explicit TGdiCanvas(HDC DC) : FDC(DC) {}
+
+    HDC Handle() const { return FDC; }
+
+    TColor Pixels(int X, int Y) const override;
+    void SetPixels(int X, int Y, TColor Color) override;
+    void FillRect(const TRect& Rect) override;
+    void FrameRect(const TRect& Rect) override;
+    void Rectangle(const TRect& Rect) override;
+    void RoundRect(const TRect& Rect, int EllipseWidth, int EllipseHeight) override;
+    // Sources are bitmaps' canvases or GDI canvases.
+    void CopyRect(const TRect& Dest, const TCanvas& Source, const TRect& SourceRect) override;
+    TRect ClipRect() const override;
+    TColor ColorToRGB(TColor Color) const override;
+
+protected:
+    void Line(TPoint From, TPoint To) override;
+
+private:
+    // Paints Rect with a brush made for the call (FillRect, FrameRect).
+    void BrushRect(const TRect& Rect, int(WINAPI* Paint)(HDC, const RECT*, HBRUSH));
+
+    HDC FDC;
+};
+
+// Gives bitmaps the running system's colours instead of the classic ones.
+void LoadSystemColors();
