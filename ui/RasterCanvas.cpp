@@ -73,7 +73,7 @@ void TRasterCanvas::Fill(TRect Area, uint32_t Pixel) {
 void TRasterCanvas::Line(TPoint From, TPoint To) {
     if (Pen().Style() == psClear) return;
     const uint32_t pixel = PixelOf(Pen().Color());
-    ForEachLinePixel(From, To, [&](int x, int y) { Plot(x, y, pixel); });
+    ForEachLinePixel(From, To, ClipRect(), [&](int x, int y) { Plot(x, y, pixel); });
     FBitmap.Changed();
 }
 
@@ -118,7 +118,7 @@ void TRasterCanvas::Shape(const TRect& Rect, int EllipseWidth, int EllipseHeight
         const uint32_t pixel = PixelOf(Pen().Color());
         const std::vector<TPoint> points = RoundRectOutline(r, EllipseWidth, EllipseHeight);
         for (size_t i = 0; i < points.size(); ++i)
-            ForEachLinePixel(points[i], points[(i + 1) % points.size()], [&](int x, int y) { Plot(x, y, pixel); });
+            ForEachLinePixel(points[i], points[(i + 1) % points.size()], ClipRect(), [&](int x, int y) { Plot(x, y, pixel); });
     }
     FBitmap.Changed();
 }
@@ -128,7 +128,8 @@ void TRasterCanvas::Shape(const TRect& Rect, int EllipseWidth, int EllipseHeight
 void TRasterCanvas::FillRoundInside(const TRect& r, int CornerWidth, int CornerHeight, uint32_t Pixel) {
     const std::vector<int> insets = EllipseRowInsets(CornerWidth, CornerHeight);
     const int half = CornerHeight / 2;
-    for (int y = r.Top; y < r.Bottom; ++y) {
+    const TRect rows = Intersection(r, ClipRect());
+    for (int y = rows.Top; y < rows.Bottom; ++y) {
         const int row = y - r.Top < half ? y - r.Top : std::max(half, y - (r.Bottom - CornerHeight));
         if (insets[row] != RowLeftEmpty) Fill({r.Left + insets[row], y, r.Right - insets[row], y + 1}, Pixel);
     }

@@ -38,8 +38,8 @@ TEST(RasterLines, AreCutAtTheEdgesWithoutMovingThePixelsInside) {
     TCanvas& c = b.Canvas();
     c.MoveTo(-3, -3);  // the diagonal enters at the corner
     c.LineTo(2, 2);
-    c.MoveTo(-100, 3);  // a long line from far away, ending past the edge
-    c.LineTo(100, 3);
+    c.MoveTo(-100000000, 3);  // a long line from far away, ending past the edge
+    c.LineTo(100000000, 3);
     c.MoveTo(-5, 10);  // entirely outside
     c.LineTo(10, 10);
     EXPECT_THAT(Picture(b), ElementsAre("#...", ".#..", "....", "####"));
@@ -52,7 +52,7 @@ TEST(RasterLines, StepOnePixelAtATimeInEveryDirection) {
         for (int dy = -7; dy <= 7; ++dy) {
             if (dx == 0 && dy == 0) continue;
             std::vector<TPoint> pixels;
-            ForEachLinePixel({0, 0}, {dx, dy}, [&](int x, int y) { pixels.push_back({x, y}); });
+            ForEachLinePixel({0, 0}, {dx, dy}, TRect{-8, -8, 8, 8}, [&](int x, int y) { pixels.push_back({x, y}); });
             SCOPED_TRACE(testing::Message() << "to " << dx << "," << dy);
             ASSERT_EQ(pixels.size(), static_cast<size_t>(std::max(std::abs(dx), std::abs(dy))));
             EXPECT_EQ(pixels.front(), (TPoint{0, 0}));
@@ -64,6 +64,24 @@ TEST(RasterLines, StepOnePixelAtATimeInEveryDirection) {
                 EXPECT_LE(std::abs(pixels[i].Y - pixels[i - 1].Y), 1);
             }
         }
+}
+
+// Cutting a line to the clip must not move the pixels that remain.
+TEST(RasterLines, ClippedLinesKeepThePixelsOfTheWholeLine) {
+    const TRect clip{3, 2, 9, 7};
+    for (int x0 = -40; x0 <= 40; x0 += 7)
+        for (int y1 = -25; y1 <= 30; y1 += 5)
+            for (TPoint to : {TPoint{37, y1}, TPoint{y1, 41}, TPoint{-x0, y1 / 2}}) {
+                const TPoint from{x0, -11};
+                std::vector<TPoint> whole, cut;
+                ForEachLinePixel(from, to, TRect{-100, -100, 100, 100}, [&](int x, int y) {
+                    if (clip.Contains({x, y})) whole.push_back({x, y});
+                });
+                ForEachLinePixel(from, to, clip, [&](int x, int y) {
+                    if (clip.Contains({x, y})) cut.push_back({x, y});
+                });
+                EXPECT_EQ(cut, whole) << from.X << "," << from.Y << " to " << to.X << "," << to.Y;
+            }
 }
 
 TEST(RasterPixels, ReadBackWhatWasSetAndAnswerInvalidOutside) {

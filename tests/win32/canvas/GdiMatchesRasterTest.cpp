@@ -50,6 +50,8 @@ TEST_F(GdiMatchesRaster, LongLinesAndLinesCutAtTheEdges) {
                       c.LineTo(40, -t / 2);
                       c.MoveTo(t, -9);
                       c.LineTo(23 - t / 3, 30);
+                      c.MoveTo(-100000000, t);
+                      c.LineTo(100000000 + t, 9);
                   }),
                   "")
             << t;
