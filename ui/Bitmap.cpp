@@ -20,5 +20,22 @@ void TBitmap::Assign(const TBitmap& Source) {
     FPixels = Source.FPixels;
     FWidth = Source.FWidth;
     FHeight = Source.FHeight;
+    FTransparent = Source.FTransparent;
+    FTransparentColor = Source.FTransparentColor;
+    Changed();
+}
+
+void TBitmap::SetTransparent(bool Value) {
+    FTransparent = Value;
+    Changed();
+}
+
+TColor TBitmap::TransparentColor() const {
+    if (FTransparentColor != clNone || Empty()) return FTransparentColor;
+    return PixelToColor(ScanLine(FHeight - 1)[0]);
+}
+
+void TBitmap::SetTransparentColor(TColor Value) {
+    FTransparentColor = Value;
     Changed();
 }

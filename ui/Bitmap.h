@@ -30,8 +30,15 @@ public:
     void SetSize(int Width, int Height);
     void SetWidth(int Value) { SetSize(Value, FHeight); }
     void SetHeight(int Value) { SetSize(FWidth, Value); }
-    // Takes the other picture's size and pixels.
+    // Takes the other picture's size, pixels and transparency.
     void Assign(const TBitmap& Source);
+
+    // A transparent bitmap is drawn without the pixels of its transparent
+    // colour: the one set, or by default (clNone) its bottom-left pixel's.
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool Value);
+    TColor TransparentColor() const;
+    void SetTransparentColor(TColor Value);
 
     TCanvas& Canvas() { return FCanvas; }
     const TCanvas& Canvas() const { return FCanvas; }
@@ -47,5 +54,7 @@ private:
     int FWidth = 0;
     int FHeight = 0;
     std::vector<uint32_t> FPixels;
+    bool FTransparent = false;
+    TColor FTransparentColor = clNone;
     TRasterCanvas FCanvas{*this};
 };

@@ -16,11 +16,11 @@ void TCanvas::LineTo(int X, int Y) {
     Line(from, FPenPos);
 }
 
-void TCanvas::Draw(int X, int Y, const TBitmap& Bitmap) {
-    TRect whole = Bounds(0, 0, Bitmap.Width(), Bitmap.Height());
-    CopyRect(Bounds(X, Y, whole.Right, whole.Bottom), Bitmap.Canvas(), whole);
-}
+void TCanvas::Draw(int X, int Y, const TBitmap& Bitmap) { StretchDraw(Bounds(X, Y, Bitmap.Width(), Bitmap.Height()), Bitmap); }
 
 void TCanvas::StretchDraw(const TRect& Dest, const TBitmap& Bitmap) {
-    CopyRect(Dest, Bitmap.Canvas(), Bounds(0, 0, Bitmap.Width(), Bitmap.Height()));
+    if (Bitmap.Transparent())
+        CopyTransparent(Dest, Bitmap, Bitmap.Canvas().ColorToRGB(Bitmap.TransparentColor()));
+    else
+        CopyRect(Dest, Bitmap.Canvas(), Bounds(0, 0, Bitmap.Width(), Bitmap.Height()));
 }

@@ -73,6 +73,8 @@ public:
     // one canvas are safe. Pixels whose source lies outside the source are
     // left alone. Mirroring (negative sizes) is not supported.
     virtual void CopyRect(const TRect& Dest, const TCanvas& Source, const TRect& SourceRect) = 0;
+    // The whole bitmap, at its size or stretched; a transparent bitmap lets
+    // the canvas show where its pixels have its transparent colour.
     void Draw(int X, int Y, const TBitmap& Bitmap);
     void StretchDraw(const TRect& Dest, const TBitmap& Bitmap);
 
@@ -85,6 +87,9 @@ public:
 
 protected:
     virtual void Line(TPoint From, TPoint To) = 0;
+    // Copies the whole of Source to Dest except the pixels of the plain
+    // colour Transparent.
+    virtual void CopyTransparent(const TRect& Dest, const TBitmap& Source, TColor Transparent) = 0;
 
 private:
     TPen FPen;

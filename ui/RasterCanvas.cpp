@@ -1,6 +1,7 @@
 #include "ui/RasterCanvas.h"
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -136,11 +137,19 @@ void TRasterCanvas::FillRoundInside(const TRect& r, int CornerWidth, int CornerH
 }
 
 void TRasterCanvas::CopyRect(const TRect& Dest, const TCanvas& Source, const TRect& SourceRect) {
-    const TBitmap* source = Source.Bitmap();
-    if (!source) throw std::invalid_argument("a bitmap can only copy from bitmaps");
+    if (!Source.Bitmap()) throw std::invalid_argument("a bitmap can only copy from bitmaps");
+    Copy(Dest, *Source.Bitmap(), SourceRect, std::nullopt);
+}
+
+void TRasterCanvas::CopyTransparent(const TRect& Dest, const TBitmap& Source, TColor Transparent) {
+    Copy(Dest, Source, Bounds(0, 0, Source.Width(), Source.Height()), ColorToPixel(Transparent));
+}
+
+void TRasterCanvas::Copy(const TRect& Dest, const TBitmap& Source, const TRect& SourceRect, std::optional<uint32_t> Skip) {
     if (Dest.Width() <= 0 || Dest.Height() <= 0 || SourceRect.Width() <= 0 || SourceRect.Height() <= 0) return;
     // A copy within this bitmap reads from a snapshot, whatever the overlap.
     TBitmap snapshot;
+    const TBitmap* source = &Source;
     if (source == &FBitmap) {
         snapshot.Assign(FBitmap);
         source = &snapshot;
@@ -151,7 +160,9 @@ void TRasterCanvas::CopyRect(const TRect& Dest, const TCanvas& Source, const TRe
         const int sy = SourceRect.Top + SourceIndex(y - Dest.Top, Dest.Height(), SourceRect.Height(), false);
         for (int x = target.Left; x < target.Right; ++x) {
             const int sx = SourceRect.Left + SourceIndex(x - Dest.Left, Dest.Width(), SourceRect.Width(), true);
-            if (from.Contains({sx, sy})) FBitmap.ScanLine(y)[x] = source->ScanLine(sy)[sx];
+            if (!from.Contains({sx, sy})) continue;
+            const uint32_t pixel = source->ScanLine(sy)[sx];
+            if (pixel != Skip) FBitmap.ScanLine(y)[x] = pixel;
         }
     }
     FBitmap.Changed();

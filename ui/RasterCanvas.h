@@ -2,6 +2,7 @@
 // Draws into a bitmap's pixels by GDI's rules, so that what a component
 // draws can be checked without Windows and gives the same pixels there.
 #include <cstdint>
+#include <optional>
 
 #include "ui/Canvas.h"
 
@@ -23,6 +24,7 @@ public:
 
 protected:
     void Line(TPoint From, TPoint To) override;
+    void CopyTransparent(const TRect& Dest, const TBitmap& Source, TColor Transparent) override;
 
 private:
     uint32_t PixelOf(TColor Color) const;
@@ -30,6 +32,8 @@ private:
     // Fills Area cut to the bitmap.
     void Fill(TRect Area, uint32_t Pixel);
     void Shape(const TRect& Rect, int EllipseWidth, int EllipseHeight);
+    // Copies and stretches, leaving out source pixels equal to Skip.
+    void Copy(const TRect& Dest, const TBitmap& Source, const TRect& SourceRect, std::optional<uint32_t> Skip);
     void FillRoundInside(const TRect& Rect, int CornerWidth, int CornerHeight, uint32_t Pixel);
 
     TBitmap& FBitmap;

@@ -27,6 +27,26 @@ private:
     HGDIOBJ FOld;
 };
 
+// A memory DC compatible with Reference holding Bitmap, both released with it.
+class TMemoryDC {
+public:
+    TMemoryDC(HDC Reference, HBITMAP Bitmap)
+        : FDC(CreateCompatibleDC(Reference)), FBitmap(Bitmap), FOld(SelectObject(FDC, Bitmap)) {}
+    ~TMemoryDC() {
+        SelectObject(FDC, FOld);
+        DeleteObject(FBitmap);
+        DeleteDC(FDC);
+    }
+    TMemoryDC(const TMemoryDC&) = delete;
+    TMemoryDC& operator=(const TMemoryDC&) = delete;
+    HDC DC() const { return FDC; }
+
+private:
+    HDC FDC;
+    HBITMAP FBitmap;
+    HGDIOBJ FOld;
+};
+
 RECT ToRECT(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
 
 }  // namespace
@@ -80,22 +100,39 @@ void TGdiCanvas::RoundRect(const TRect& Rect, int EllipseWidth, int EllipseHeigh
         ::RoundRect(FDC, Rect.Left, Rect.Top, Rect.Right, Rect.Bottom, EllipseWidth, EllipseHeight);
 }
 
+void TGdiCanvas::StretchFrom(HDC Source, const TRect& Dest, const TRect& SourceRect, DWORD Rop) {
+    SetStretchBltMode(FDC, COLORONCOLOR);
+    StretchBlt(FDC, Dest.Left, Dest.Top, Dest.Width(), Dest.Height(), Source, SourceRect.Left, SourceRect.Top, SourceRect.Width(),
+               SourceRect.Height(), Rop);
+}
+
 void TGdiCanvas::CopyRect(const TRect& Dest, const TCanvas& Source, const TRect& SourceRect) {
     if (Dest.Width() <= 0 || Dest.Height() <= 0 || SourceRect.Width() <= 0 || SourceRect.Height() <= 0) return;
-    SetStretchBltMode(FDC, COLORONCOLOR);
-    auto blit = [&](HDC From) {
-        StretchBlt(FDC, Dest.Left, Dest.Top, Dest.Width(), Dest.Height(), From, SourceRect.Left, SourceRect.Top, SourceRect.Width(),
-                   SourceRect.Height(), SRCCOPY);
-    };
-    if (const auto* device = dynamic_cast<const TGdiCanvas*>(&Source)) return blit(device->FDC);
+    if (const auto* device = dynamic_cast<const TGdiCanvas*>(&Source)) return StretchFrom(device->FDC, Dest, SourceRect, SRCCOPY);
     if (!Source.Bitmap()) throw std::invalid_argument("unsupported source canvas");
-    HBITMAP dib = CreateDibSection(*Source.Bitmap());
-    HDC memory = CreateCompatibleDC(FDC);
-    {
-        TSelection selection(memory, dib, true);
-        blit(memory);
-    }
-    DeleteDC(memory);
+    TMemoryDC bitmap(FDC, CreateDibSection(*Source.Bitmap()));
+    StretchFrom(bitmap.DC(), Dest, SourceRect, SRCCOPY);
+}
+
+// The classic masked copy: a monochrome mask marks the transparent pixels;
+// the canvas is cleared where the picture is opaque, the picture where it is
+// transparent, and the two are combined.
+void TGdiCanvas::CopyTransparent(const TRect& Dest, const TBitmap& Source, TColor Transparent) {
+    if (Dest.Width() <= 0 || Dest.Height() <= 0 || Source.Empty()) return;
+    const int w = Source.Width(), h = Source.Height();
+    TMemoryDC picture(FDC, CreateDibSection(Source));
+    TMemoryDC mask(FDC, CreateBitmap(w, h, 1, 1, nullptr));
+    SetBkColor(picture.DC(), Transparent);
+    BitBlt(mask.DC(), 0, 0, w, h, picture.DC(), 0, 0, SRCCOPY);  // transparent pixels become 1
+    SetBkColor(picture.DC(), RGB(0, 0, 0));
+    SetTextColor(picture.DC(), RGB(255, 255, 255));
+    BitBlt(picture.DC(), 0, 0, w, h, mask.DC(), 0, 0, SRCAND);  // and black
+
+    const COLORREF oldBack = SetBkColor(FDC, RGB(255, 255, 255)), oldText = SetTextColor(FDC, RGB(0, 0, 0));
+    StretchFrom(mask.DC(), Dest, Bounds(0, 0, w, h), SRCAND);
+    StretchFrom(picture.DC(), Dest, Bounds(0, 0, w, h), SRCPAINT);
+    SetBkColor(FDC, oldBack);
+    SetTextColor(FDC, oldText);
 }
 
 void LoadSystemColors() {

@@ -24,8 +24,10 @@ public:
 
 protected:
     void Line(TPoint From, TPoint To) override;
+    void CopyTransparent(const TRect& Dest, const TBitmap& Source, TColor Transparent) override;
 
 private:
+    void StretchFrom(HDC Source, const TRect& Dest, const TRect& SourceRect, DWORD Rop);
     // Paints Rect with a brush made for the call (FillRect, FrameRect).
     void BrushRect(const TRect& Rect, int(WINAPI* Paint)(HDC, const RECT*, HBRUSH));
 

@@ -75,6 +75,27 @@ TEST(RasterCopy, StretchDrawKeepsEveryOtherPixelWhenHalving) {
     EXPECT_THAT(Picture(target), ElementsAre("o#."));
 }
 
+TEST(RasterCopy, TransparentBitmapsLetTheCanvasShowThrough) {
+    TBitmap glyph, target;
+    Stripes(glyph, 3, 2, true);  // # o . on both rows: the bottom-left pixel is black
+    glyph.SetTransparent(true);
+    EXPECT_EQ(glyph.TransparentColor(), clBlack);
+    Blank(target, 8, 2);
+    target.Canvas().Brush().SetColor(TestGrey);
+    target.Canvas().FillRect(Bounds(0, 0, 8, 1));
+    target.Canvas().Draw(0, 0, glyph);
+    glyph.SetTransparentColor(TestGrey);
+    target.Canvas().StretchDraw(Bounds(3, 0, 5, 2), glyph);  // # # o . . without the grey
+    EXPECT_THAT(Picture(target), ElementsAre("oo.##o..", ".o.##..."));
+
+    TBitmap copy;
+    copy.Assign(glyph);
+    EXPECT_TRUE(copy.Transparent());
+    EXPECT_EQ(copy.TransparentColor(), TestGrey);
+    copy.SetTransparentColor(clNone);  // back to the bottom-left pixel
+    EXPECT_EQ(copy.TransparentColor(), clBlack);
+}
+
 TEST(RasterCopy, NothingForEmptyOrMirroredAreas) {
     TBitmap source, target;
     Stripes(source, 2, 1, true);

@@ -128,6 +128,26 @@ TEST_F(GdiMatchesRaster, BitmapsDrawnAndStretched) {
                 << "stretched to " << w << "x" << h;
 }
 
+TEST_F(GdiMatchesRaster, TransparentBitmaps) {
+    TBitmap glyph(6, 4);
+    Paint(glyph.Canvas(), 6, 4);
+    glyph.Canvas().Brush().SetColor(clBtnFace);
+    glyph.Canvas().FillRect(Bounds(1, 1, 3, 2));
+    glyph.SetTransparent(true);
+    for (TColor transparent : {clNone, clBtnFace, glyph.Canvas().Pixels(5, 0)}) {
+        glyph.SetTransparentColor(transparent);
+        for (int w : {3, 6, 9})
+            EXPECT_EQ(CompareDrawings(14, 10, [&](TCanvas& c) {
+                          c.Brush().SetColor(clRed);
+                          c.FillRect(Bounds(2, 2, 8, 6));
+                          c.StretchDraw(Bounds(1, 1, w, 7), glyph);
+                          c.Draw(9, 6, glyph);
+                      }),
+                      "")
+                << std::hex << transparent << std::dec << " stretched to " << w;
+    }
+}
+
 TEST_F(GdiMatchesRaster, PixelsAndSystemColours) {
     EXPECT_EQ(CompareDrawings(8, 2, [](TCanvas& c) {
                   const TColor colors[] = {clBtnFace, clBtnShadow, clBtnHighlight, clWindowText, clInfoBk, 0x123456, clNone, clRed};
