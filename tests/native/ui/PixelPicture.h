@@ -8,6 +8,19 @@
 
 constexpr TColor TestGrey = 0x808080;
 
-std::vector<std::string> Picture(const TBitmap& Bitmap);
+inline std::vector<std::string> Picture(const TBitmap& Bitmap) {
+    std::vector<std::string> rows(Bitmap.Height());
+    for (int y = 0; y < Bitmap.Height(); ++y)
+        for (int x = 0; x < Bitmap.Width(); ++x) {
+            const TColor c = Bitmap.Canvas().Pixels(x, y);
+            rows[y] += c == clWhite ? '.' : c == clBlack ? '#' : c == TestGrey ? 'o' : '?';
+        }
+    return rows;
+}
+
 // A white bitmap of that size.
-void Blank(TBitmap& Bitmap, int Width, int Height);
+inline void Blank(TBitmap& Bitmap, int Width, int Height) {
+    Bitmap.SetSize(Width, Height);
+    Bitmap.Canvas().Brush().SetColor(clWhite);
+    Bitmap.Canvas().FillRect(Bounds(0, 0, Width, Height));
+}

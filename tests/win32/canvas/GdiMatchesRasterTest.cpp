@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "GdiSurface.h"
+#include "ui/Bitmap.h"
 #include "ui/SystemColors.h"
 
 namespace {
@@ -157,34 +158,6 @@ TEST_F(GdiMatchesRaster, PixelsAndSystemColours) {
                   c.Pen().SetColor(clBtnShadow);
                   c.MoveTo(0, 1);
                   c.LineTo(4, 1);
-              }),
-              "");
-}
-
-// The history chart's own sequence: grid, scroll by two pixels, new strip.
-TEST_F(GdiMatchesRaster, ChartScrolling) {
-    EXPECT_EQ(CompareDrawings(41, 27, [](TCanvas& c) {
-                  c.Brush().SetColor(clBlack);
-                  c.FillRect(Bounds(0, 0, 41, 27));
-                  c.Pen().SetColor(clGreen);
-                  for (int r = 0; r < 27; r += 10) {
-                      c.MoveTo(0, r);
-                      c.LineTo(41, r);
-                  }
-                  for (int col = 0; col < 41; col += 10) {
-                      c.MoveTo(col, 0);
-                      c.LineTo(col, 27);
-                  }
-                  int last = 27;
-                  for (int sample = 0; sample < 25; ++sample) {
-                      c.CopyRect(Bounds(-2, 0, 41, 27), c, Bounds(0, 0, 41, 27));
-                      c.FillRect(Bounds(39, 0, 2, 27));
-                      const int y = 1 + (sample * 7) % 27;
-                      c.Pen().SetColor(clLime);
-                      c.MoveTo(38, last);
-                      c.LineTo(40, y);
-                      last = y;
-                  }
               }),
               "");
 }

@@ -2,44 +2,44 @@
 
 #include <sstream>
 
+#include "ui/Bitmap.h"
+
 namespace {
 
-char Symbol(uint32_t Pixel) {
-    switch (Pixel & 0xFFFFFF) {
-        case 0xFFFFFF: return '.';
-        case 0x000000: return '#';
-        default: return 'o';
+class TGdiSurface {
+public:
+    TGdiSurface(int Width, int Height) : FWidth(Width), FDC(CreateCompatibleDC(nullptr)), FCanvas(FDC) {
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), Width, -Height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        FBitmap = CreateDIBSection(FDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        FBits = static_cast<uint32_t*>(bits);
+        FOld = SelectObject(FDC, FBitmap);
+        std::fill(FBits, FBits + Width * Height, 0xFFFFFF);
     }
-}
+    ~TGdiSurface() {
+        SelectObject(FDC, FOld);
+        DeleteObject(FBitmap);
+        DeleteDC(FDC);
+    }
+    TCanvas& Canvas() { return FCanvas; }
+    uint32_t Pixel(int X, int Y) const {
+        GdiFlush();
+        return FBits[Y * FWidth + X] & 0xFFFFFF;
+    }
+
+private:
+    int FWidth;
+    HDC FDC;
+    HBITMAP FBitmap = nullptr;
+    HGDIOBJ FOld = nullptr;
+    uint32_t* FBits = nullptr;
+    TGdiCanvas FCanvas;
+};
+
+char Symbol(uint32_t Pixel) { return Pixel == 0xFFFFFF ? '.' : Pixel == 0 ? '#' : 'o'; }
 
 }  // namespace
-
-TGdiSurface::TGdiSurface(int Width, int Height)
-    : FWidth(Width), FDC(CreateCompatibleDC(nullptr)), FBitmap(nullptr), FOld(nullptr), FCanvas(FDC) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = Width;
-    info.bmiHeader.biHeight = -Height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    FBitmap = CreateDIBSection(FDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    FBits = static_cast<uint32_t*>(bits);
-    FOld = SelectObject(FDC, FBitmap);
-    for (int i = 0; i < Width * Height; ++i) FBits[i] = 0xFFFFFF;
-}
-
-TGdiSurface::~TGdiSurface() {
-    SelectObject(FDC, FOld);
-    DeleteObject(FBitmap);
-    DeleteDC(FDC);
-}
-
-uint32_t TGdiSurface::Pixel(int X, int Y) const {
-    GdiFlush();
-    return FBits[Y * FWidth + X] & 0xFFFFFF;
-}
 
 std::string CompareDrawings(int Width, int Height, const TDrawing& Draw) {
     TGdiSurface gdi(Width, Height);
@@ -48,21 +48,19 @@ std::string CompareDrawings(int Width, int Height, const TDrawing& Draw) {
     Draw(raster.Canvas());
 
     std::ostringstream out;
+    std::string pictures = "GDI | raster ('.' white, '#' black, 'o' other, '!' where they differ)\n";
     bool differ = false;
-    for (int y = 0; y < Height; ++y)
-        for (int x = 0; x < Width; ++x) differ |= gdi.Pixel(x, y) != raster.ScanLine(y)[x];
-    if (differ) {
-        out << "GDI | raster ('.' white, '#' black, 'o' other, '!' where they differ)\n";
-        for (int y = 0; y < Height; ++y) {
-            std::string left, right;
-            for (int x = 0; x < Width; ++x) {
-                const uint32_t g = gdi.Pixel(x, y), r = raster.ScanLine(y)[x];
-                left += Symbol(g);
-                right += g == r ? Symbol(r) : '!';
-            }
-            out << left << " | " << right << '\n';
+    for (int y = 0; y < Height; ++y) {
+        std::string left, right;
+        for (int x = 0; x < Width; ++x) {
+            const uint32_t g = gdi.Pixel(x, y), r = raster.ScanLine(y)[x];
+            differ |= g != r;
+            left += Symbol(g);
+            right += g == r ? Symbol(r) : '!';
         }
+        pictures += left + " | " + right + '\n';
     }
+    if (differ) out << pictures;
     for (TPoint p : {TPoint{0, 0}, {Width - 1, Height - 1}, {-1, 0}, {Width, 0}, {0, Height}, {0, -1}})
         if (gdi.Canvas().Pixels(p.X, p.Y) != raster.Canvas().Pixels(p.X, p.Y))
             out << "Pixels(" << p.X << ", " << p.Y << "): GDI " << std::hex << gdi.Canvas().Pixels(p.X, p.Y) << ", raster "
