@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
-TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {}
+TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
+    FFont.OnChange = TNotifyEvent([this](TObject*) { Changed(ccFont); });
+}
 
 TControl::~TControl() { SetParent(nullptr); }
 

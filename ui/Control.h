@@ -7,6 +7,7 @@
 
 #include "ui/Component.h"
 #include "ui/ControlPeer.h"
+#include "ui/Font.h"
 #include "ui/Graphics.h"
 
 class TCanvas;
@@ -35,6 +36,8 @@ public:
     void SetCaption(const std::string& Value);
     const std::string& Hint() const { return FHint; }
     void SetHint(const std::string& Value);
+    TFont& Font() { return FFont; }
+    const TFont& Font() const { return FFont; }
 
     TNotifyEvent OnClick;
     virtual void Click() { OnClick(this); }
@@ -60,6 +63,7 @@ private:
     bool FEnabled = true;
     std::string FCaption;
     std::string FHint;
+    TFont FFont;
     std::unique_ptr<TControlPeer> FPeer;
 };
 

@@ -5,7 +5,7 @@
 
 class TControl;
 
-enum TControlChange { ccBounds, ccVisible, ccEnabled, ccCaption, ccHint, ccState, ccPaint };
+enum TControlChange { ccBounds, ccVisible, ccEnabled, ccCaption, ccHint, ccFont, ccState, ccPaint };
 
 class TControlPeer {
 public:

@@ -15,16 +15,38 @@ const char* const ControlClassName = "TorvaneControl";
 
 TControl* ControlOf(HWND Wnd) { return reinterpret_cast<TControl*>(GetWindowLongPtrA(Wnd, GWLP_USERDATA)); }
 
+HFONT CreateFontFor(const TFont& Font) {
+    HDC screen = GetDC(nullptr);
+    int height = -MulDiv(Font.Size(), GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    int style = Font.Style();
+    return CreateFontA(height, 0, 0, 0, (style & fsBold) ? FW_BOLD : FW_NORMAL, (style & fsItalic) != 0,
+                       (style & fsUnderline) != 0, (style & fsStrikeOut) != 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Font.Name().c_str());
+}
+
+// Static texts take their colour from their font, on the parent's background.
+bool ColorStaticText(WPARAM DC, LPARAM Child, LRESULT& Result) {
+    TControl* child = ControlOf(reinterpret_cast<HWND>(Child));
+    if (!child) return false;
+    HDC dc = reinterpret_cast<HDC>(DC);
+    SetTextColor(dc, TGdiCanvas(dc).ColorToRGB(child->Font().Color()));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    Result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    return true;
+}
+
 class TWin32Peer : public TControlPeer {
 public:
     TWin32Peer(TControl& Control, HWND Wnd) : FControl(Control), FWnd(Wnd) {
         SetWindowLongPtrA(FWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&Control));
-        SendMessageA(FWnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+        ApplyFont();
     }
     ~TWin32Peer() override {
         // The window must no longer reach a control that is going away.
         SetWindowLongPtrA(FWnd, GWLP_USERDATA, 0);
         if (IsWindow(FWnd)) DestroyWindow(FWnd);
+        if (FFont) DeleteObject(FFont);
     }
     void* Handle() const override { return FWnd; }
     void Changed(TControlChange What) override {
@@ -39,6 +61,7 @@ public:
             case ccCaption: SetWindowTextA(FWnd, FControl.Caption().c_str()); break;
             case ccPaint: InvalidateRect(FWnd, nullptr, TRUE); break;
             case ccHint: break;
+            case ccFont: ApplyFont(); break;
             case ccState: StateChanged(); break;
         }
     }
@@ -47,6 +70,15 @@ protected:
     virtual void StateChanged() {}
     TControl& FControl;
     HWND FWnd;
+
+private:
+    void ApplyFont() {
+        HFONT old = FFont;
+        FFont = CreateFontFor(FControl.Font());
+        SendMessageA(FWnd, WM_SETFONT, reinterpret_cast<WPARAM>(FFont), TRUE);
+        if (old) DeleteObject(old);
+    }
+    HFONT FFont = nullptr;
 };
 
 class TFormPeer : public TWin32Peer {
@@ -146,6 +178,7 @@ LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam
         PaintControl(Wnd, *control);
         return 0;
     }
+    if (LRESULT result; Msg == WM_CTLCOLORSTATIC && ColorStaticText(WParam, LParam, result)) return result;
     if (auto* form = dynamic_cast<TForm*>(control)) {
         LRESULT result = 0;
         if (HandleFormMessage(Wnd, *form, Msg, WParam, LParam, result)) return result;

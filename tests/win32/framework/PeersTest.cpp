@@ -86,6 +86,12 @@ TEST_F(PeersTest, ControlsBecomeRealWindowsThatFollowTheirState) {
     EXPECT_EQ(TextOf(form->Label->Handle()), "Mémoire libre");
     form->Label->SetCaption("Libre : 12 Mo");
     EXPECT_EQ(TextOf(form->Label->Handle()), "Libre : 12 Mo");
+    form->Label->Font().SetStyle(fsBold);
+    LOGFONTA font{};
+    auto shown = reinterpret_cast<HFONT>(SendMessageA(static_cast<HWND>(form->Label->Handle()), WM_GETFONT, 0, 0));
+    ASSERT_TRUE(GetObjectA(shown, sizeof font, &font));
+    EXPECT_EQ(font.lfWeight, FW_BOLD);
+    EXPECT_STREQ(font.lfFaceName, "Tahoma");
     form->Button->SetEnabled(false);
     EXPECT_FALSE(IsWindowEnabled(static_cast<HWND>(form->Button->Handle())));
     form->Button->SetEnabled(true);
