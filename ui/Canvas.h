@@ -58,14 +58,17 @@ public:
     virtual TColor Pixels(int X, int Y) const = 0;
     virtual void SetPixels(int X, int Y, TColor Color) = 0;
 
-    // With the brush, right and bottom edges excluded.
+    // With the brush, right and bottom edges excluded. A turned-over side
+    // reaches back from its start, the start included, as GDI's block fills.
     virtual void FillRect(const TRect& Rect) = 0;
     // A one-pixel frame with the brush, on the outermost rows and columns.
     virtual void FrameRect(const TRect& Rect) = 0;
     // Outline with the pen, inside filled with the brush. Without a pen the
     // filled area is one pixel narrower and lower, as GDI does it.
     virtual void Rectangle(const TRect& Rect) = 0;
-    // Corners are quarters of an ellipse EllipseWidth x EllipseHeight.
+    // Corners are quarters of an ellipse EllipseWidth x EllipseHeight (cut to
+    // the rectangle; under 3 pixels a plain Rectangle). The inside is GDI's
+    // rounded region, full size with or without a pen.
     virtual void RoundRect(const TRect& Rect, int EllipseWidth, int EllipseHeight) = 0;
 
     // Copies (stretching when the sizes differ, nearest pixel) the part of a
