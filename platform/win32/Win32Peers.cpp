@@ -158,6 +158,10 @@ bool HandleFormMessage(HWND Wnd, TForm& Form, UINT Msg, WPARAM WParam, LPARAM LP
         }
         return false;  // the system still does its own part
     }
+    if (Msg == WM_SYSCOLORCHANGE) {
+        LoadSystemColors();  // bitmaps draw with the new scheme from now on
+        return false;
+    }
     if (Msg == WM_CLOSE) {
         Form.Close();
         Result = 0;
