@@ -33,7 +33,10 @@ public:
     int AlphaBlendValue() const { return FAlphaBlendValue; }
     void SetAlphaBlendValue(int Value);
     bool ShowHint() const { return FShowHint; }
-    void SetShowHint(bool Value) { FShowHint = Value; }
+    void SetShowHint(bool Value) {
+        FShowHint = Value;
+        Changed(ccState);
+    }
 
     // Runs the creation handler; an exception that escapes it goes to the
     // application, which shows it, and the form lives on as far as it got.

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "platform/win32/GdiCanvas.h"
+#include "platform/win32/Win32Hints.h"
 #include "platform/win32/LayeredWindow.h"
 #include "ui/Form.h"
 #include "ui/PageControl.h"
@@ -41,10 +42,12 @@ public:
     TWin32Peer(TControl& Control, HWND Wnd) : FControl(Control), FWnd(Wnd) {
         SetWindowLongPtrA(FWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&Control));
         ApplyFont();
+        if (!Control.Hint().empty()) ApplyHint();
     }
     ~TWin32Peer() override {
         // The window must no longer reach a control that is going away.
         SetWindowLongPtrA(FWnd, GWLP_USERDATA, 0);
+        if (!FControl.Hint().empty()) ApplyHint(true);
         if (IsWindow(FWnd)) DestroyWindow(FWnd);
         if (FFont) DeleteObject(FFont);
     }
@@ -60,7 +63,7 @@ public:
             case ccEnabled: EnableWindow(FWnd, FControl.Enabled()); break;
             case ccCaption: SetWindowTextA(FWnd, FControl.Caption().c_str()); break;
             case ccPaint: InvalidateRect(FWnd, nullptr, TRUE); break;
-            case ccHint: break;
+            case ccHint: ApplyHint(); break;
             case ccFont: ApplyFont(); break;
             case ccState: StateChanged(); break;
         }
@@ -72,6 +75,7 @@ protected:
     HWND FWnd;
 
 private:
+    void ApplyHint(bool Remove = false);
     void ApplyFont() {
         HFONT old = FFont;
         FFont = CreateFontFor(FControl.Font());
@@ -83,12 +87,27 @@ private:
 
 class TFormPeer : public TWin32Peer {
 public:
-    using TWin32Peer::TWin32Peer;
+    TFormPeer(TForm& Form, HWND Wnd) : TWin32Peer(Form, Wnd), FHints(Wnd) { StateChanged(); }
     void StateChanged() override {
         auto& form = static_cast<TForm&>(FControl);
         SetLayeredOpacity(FWnd, form.AlphaBlend(), form.AlphaBlendValue());
+        FHints.SetActive(form.ShowHint());
     }
+    THintWindow& Hints() { return FHints; }
+
+private:
+    THintWindow FHints;
 };
+
+// The form's tool-tips show the control's hint; a control outside any form
+// with a window has none.
+void TWin32Peer::ApplyHint(bool Remove) {
+    TControl* top = &FControl;
+    while (top->Parent()) top = top->Parent();
+    if (top == &FControl || !dynamic_cast<TForm*>(top)) return;
+    if (auto* formPeer = dynamic_cast<TFormPeer*>(top->Peer()))
+        formPeer->Hints().SetTool(FWnd, Remove ? std::string() : FControl.Hint());
+}
 
 class TPageControlPeer : public TWin32Peer {
 public:
@@ -219,9 +238,7 @@ std::unique_ptr<TControlPeer> CreateFormPeer(TForm& Form) {
     const TRect& r = Form.BoundsRect();
     HWND wnd = CreateWindowExA(exStyle, Form.ClassName(), Form.Caption().c_str(), style | WS_CLIPCHILDREN, r.Left,
                                r.Top, r.Width(), r.Height(), nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    auto peer = std::make_unique<TFormPeer>(Form, wnd);
-    peer->StateChanged();
-    return peer;
+    return std::make_unique<TFormPeer>(Form, wnd);
 }
 
 }  // namespace
@@ -231,7 +248,7 @@ std::unique_ptr<TControlPeer> TWin32PeerFactory::CreatePeer(TControl& Control, T
     if (dynamic_cast<TPageControl*>(&Control))
         return std::make_unique<TPageControlPeer>(Control, CreateChild(WC_TABCONTROLA, WS_CLIPSIBLINGS, Control, Parent));
     if (dynamic_cast<TLabel*>(&Control))
-        return std::make_unique<TWin32Peer>(Control, CreateChild("STATIC", SS_LEFT, Control, Parent));
+        return std::make_unique<TWin32Peer>(Control, CreateChild("STATIC", SS_LEFT | SS_NOTIFY, Control, Parent));
     if (dynamic_cast<TButton*>(&Control))
         return std::make_unique<TWin32Peer>(Control, CreateChild("BUTTON", BS_PUSHBUTTON | WS_TABSTOP, Control, Parent));
     RegisterClassOnce(ControlClassName);

@@ -35,6 +35,7 @@ public:
         Button->SetParent(First);
         Button->SetBounds(8, 40, 120, 25);
         Button->SetCaption("&Quitter");
+        Button->SetHint("Quitte le programme");
         Button->OnClick = TNotifyEvent([this](TObject*) { ++Clicks; });
     }
     const char* ClassName() const override { return "TPeerTestForm"; }
@@ -60,6 +61,24 @@ std::string ClassOf(void* Wnd) {
     char name[64] = {};
     GetClassNameA(static_cast<HWND>(Wnd), name, sizeof name);
     return name;
+}
+
+struct TOwnedTips {
+    HWND Owner;
+    HWND Found;
+};
+
+BOOL CALLBACK FindOwnedTips(HWND Wnd, LPARAM Param) {
+    auto* find = reinterpret_cast<TOwnedTips*>(Param);
+    if (GetWindow(Wnd, GW_OWNER) == find->Owner && ClassOf(Wnd) == TOOLTIPS_CLASSA) find->Found = Wnd;
+    return !find->Found;
+}
+
+// The number of tools of the tool-tip window that Form owns, or -1 without one.
+int HintTools(HWND Form) {
+    TOwnedTips find{Form, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindOwnedTips, reinterpret_cast<LPARAM>(&find));
+    return find.Found ? static_cast<int>(SendMessageA(find.Found, TTM_GETTOOLCOUNT, 0, 0)) : -1;
 }
 }  // namespace
 
@@ -95,6 +114,11 @@ TEST_F(PeersTest, ControlsBecomeRealWindowsThatFollowTheirState) {
     form->Button->SetEnabled(false);
     EXPECT_FALSE(IsWindowEnabled(static_cast<HWND>(form->Button->Handle())));
     form->Button->SetEnabled(true);
+    EXPECT_EQ(HintTools(wnd), 1) << "the button's hint";
+    form->Label->SetHint("MEMOIRE LIBRE :\r\nen mégaoctets");
+    EXPECT_EQ(HintTools(wnd), 2);
+    form->Label->SetHint("");
+    EXPECT_EQ(HintTools(wnd), 1);
     SendMessageA(static_cast<HWND>(form->Button->Handle()), BM_CLICK, 0, 0);
     EXPECT_EQ(form->Clicks, 1);
 
