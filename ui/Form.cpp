@@ -33,8 +33,11 @@ void TForm::DoDestroy() {
     DestroyPeers();
 }
 
+// The first showing places the window and gives it its real windows; later
+// ones leave it where the user put it.
 void TForm::Show() {
-    if (!Handle()) {
+    if (!FShownOnce) {
+        FShownOnce = true;
         if (FPosition == poScreenCenter) {
             TRect area = FApplication.Windows().WorkArea();
             SetBounds(area.Left + (area.Width() - Width()) / 2, area.Top + (area.Height() - Height()) / 2,

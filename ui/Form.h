@@ -66,4 +66,5 @@ private:
     bool FAlphaBlend = false;
     int FAlphaBlendValue = 255;
     bool FShowHint = false;
+    bool FShownOnce = false;
 };
