@@ -54,7 +54,7 @@ void TForm::Close() {
 }
 
 TRect TForm::PlaceWindow(const TRect& Proposed, const TRect& WorkArea) const {
-    return FScreenSnap ? SnapToEdges(Proposed, WorkArea, FSnapBuffer) : Proposed;
+    return FScreenSnap ? SnapToEdges(Proposed, WorkArea, SnapBuffer) : Proposed;
 }
 
 bool TForm::WndProc(TMessage&, intptr_t&) { return false; }

@@ -27,7 +27,6 @@ public:
     void SetClientSize(int Width, int Height) { SetBounds(Left(), Top(), Width, Height); }
     bool ScreenSnap() const { return FScreenSnap; }
     void SetScreenSnap(bool Value) { FScreenSnap = Value; }
-    int SnapBuffer() const { return FSnapBuffer; }
     bool AlphaBlend() const { return FAlphaBlend; }
     void SetAlphaBlend(bool Value);
     int AlphaBlendValue() const { return FAlphaBlendValue; }
@@ -62,7 +61,8 @@ private:
     TBorderStyle FBorderStyle = bsSingle;
     TPosition FPosition = poDesigned;
     bool FScreenSnap = false;
-    int FSnapBuffer = 10;
+    // How near an edge of the screen a moved window snaps onto it.
+    static constexpr int SnapBuffer = 10;
     bool FAlphaBlend = false;
     int FAlphaBlendValue = 255;
     bool FShowHint = false;

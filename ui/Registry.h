@@ -17,13 +17,11 @@ public:
     TRegistry(const TRegistry&) = delete;
     TRegistry& operator=(const TRegistry&) = delete;
 
-    THKey RootKey() const { return FRootKey; }
     void SetRootKey(THKey Value);
     // Opens Path (from the root key when it begins with a backslash or when no
     // key is open, else below the open key), creating it when CanCreate.
     bool OpenKey(const std::string& Path, bool CanCreate);
     void CloseKey();
-    bool HasOpenKey() const { return FCurrentKey != 0; }
 
     void WriteString(const std::string& Name, const std::string& Value);
     void WriteInteger(const std::string& Name, int32_t Value);

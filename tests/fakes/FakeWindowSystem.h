@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/Resources.h"
 #include "platform/WindowSystem.h"
 #include "tests/fakes/VirtualTimers.h"
 
@@ -38,10 +37,4 @@ public:
     TRect WorkArea() override { return Area; }
     TPeerFactory* PeerFactory() override { return nullptr; }
     TTimerService& Timers() override { return Clock; }
-};
-
-// Resources read from files of the source tree.
-class TFileResources : public TResources {
-public:
-    std::vector<uint8_t> Load(const std::string& Name) override;
 };

@@ -8,6 +8,7 @@
 #include "tests/fakes/FakeMessageQueue.h"
 #include "tests/fakes/FakeRegistry.h"
 #include "tests/fakes/FakeWindowSystem.h"
+#include "tests/fakes/FileResources.h"
 #include "ui/Application.h"
 
 constexpr uint64_t MB = 1024 * 1024;

@@ -1,4 +1,4 @@
-#include "tests/fakes/FakeWindowSystem.h"
+#include "tests/fakes/FileResources.h"
 
 #include <cstdlib>
 #include <fstream>
