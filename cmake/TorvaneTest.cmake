@@ -1,7 +1,8 @@
 # One test executable per area; under the Windows tree CTest runs it through
 # the Wine runner (CMAKE_CROSSCOMPILING_EMULATOR).
-if(TORVANE_FUZZ)
-  # The fuzz tree builds only the fuzz targets.
+if(TORVANE_FUZZ OR (WIN32 AND NOT TORVANE_WIN32_TESTS))
+  # The fuzz tree and the shipped programs' tree build no GoogleTest program.
+  return()
 elseif(WIN32)
   set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)

@@ -1,15 +1,14 @@
 #include "tools/CpuinfoCommand.h"
 
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 #include <string>
+#include <vector>
 
 #include "cpu/CpuFeatureTable.h"
 #include "cpu/CpuInfo.h"
 #include "cpu/cpuidDump.h"
 #include "tools/CpuInfoReport.h"
+#include "ui/FileBytes.h"
 
 namespace {
 
@@ -87,14 +86,13 @@ void Identify(const TCpuSources& Sources, bool Speed, std::ostream& Out) {
 }
 
 int IdentifyDump(const std::string& Path, const TCpuSources& Running, std::ostream& Out, std::ostream& Err) {
-    std::ifstream File(Path, std::ios::binary);
-    std::string Text{std::istreambuf_iterator<char>(File), std::istreambuf_iterator<char>()};
-    if (!File) {
+    std::optional<std::vector<uint8_t>> Bytes = ReadFileBytes(Path);
+    if (!Bytes) {
         Err << "cpuinfo: cannot read " << Path << "\n";
         return ecBadDump;
     }
     try {
-        TCpuidDump Dump = TCpuidDump::Parse(Text);
+        TCpuidDump Dump = TCpuidDump::Parse(std::string(Bytes->begin(), Bytes->end()));
         TRecordedPlatform Platform(Dump, Running.Platform);
         Identify({Dump, Running.Counter, Platform}, false, Out);
         return ecOk;

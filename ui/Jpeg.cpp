@@ -2,14 +2,14 @@
 
 #include <csetjmp>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <optional>
 #include <vector>
 
 // jpeglib.h needs size_t and FILE declared first.
 #include <jpeglib.h>
 
 #include "ui/Bitmap.h"
+#include "ui/FileBytes.h"
 
 namespace {
 
@@ -91,8 +91,7 @@ void LoadJpeg(TBitmap& Bitmap, std::span<const uint8_t> Data) {
 }
 
 void LoadJpegFile(TBitmap& Bitmap, const std::string& FileName) {
-    std::ifstream file(FileName, std::ios::binary);
-    if (!file) throw EJpegError("cannot open " + FileName);
-    const std::vector<uint8_t> data{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    LoadJpeg(Bitmap, data);
+    std::optional<std::vector<uint8_t>> data = ReadFileBytes(FileName);
+    if (!data) throw EJpegError("cannot read " + FileName);
+    LoadJpeg(Bitmap, *data);
 }

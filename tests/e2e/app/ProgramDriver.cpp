@@ -3,15 +3,7 @@
 #include <vector>
 
 namespace {
-std::string ProgramPath() {
-    char path[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string self(path, n);
-    // Tests live in build/win32/tests/e2e/app; the program in build/win32.
-    std::string dir = self.substr(0, self.find_last_of("\\/"));
-    for (int up = 0; up < 3; ++up) dir = dir.substr(0, dir.find_last_of("\\/"));
-    return dir + "\\TorvaneXP.exe";
-}
+std::string ProgramPath() { return TORVANE_PROGRAM; }
 
 struct TSearch {
     const char* ClassName;

@@ -74,10 +74,16 @@ def main():
     signature = native["Signature"] & 0xFFFFFFFF & ~0x3000  # the kernel does not show the type
     feature_set = native["FeatureSet"] & 0xFFFFFFFF & sum(1 << bit for bit in EDX_FLAGS.values())
     for name, ours, theirs in (("VendorID", native["VendorID"], kernel["vendor_id"]),
-                               ("Signature", hex(signature), hex(kernel_signature(kernel))),
-                               ("FeatureSet", hex(feature_set), hex(kernel_features(kernel)))):
+                               ("Signature", hex(signature), hex(kernel_signature(kernel)))):
         if ours != theirs:
             failures.append(f"{name}: ours {ours}, /proc/cpuinfo {theirs}")
+    # The kernel hides features that it turned off (MTRR in a virtual machine),
+    # so it may show fewer bits than the processor reports, never more.
+    kernel_set = kernel_features(kernel)
+    if kernel_set & ~feature_set:
+        failures.append(f"FeatureSet: ours {feature_set:#x} lacks {kernel_set & ~feature_set:#x} of /proc/cpuinfo's")
+    elif feature_set != kernel_set:
+        print(f"FeatureSet: the kernel hides {feature_set & ~kernel_set:#x}")
 
     for failure in failures:
         print(failure)
