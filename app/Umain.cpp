@@ -2,11 +2,9 @@
 
 #include "ui/Application.h"
 #include "ui/Jpeg.h"
-#include "ui/Rounding.h"
+#include "core/Rounding.h"
 
 namespace {
-constexpr uint32_t WM_QUERYENDSESSION_MESSAGE = 0x0011;
-constexpr uint32_t WM_ENDSESSION_MESSAGE = 0x0016;
 constexpr int ClientWidth = 360;
 constexpr int ClientHeight = 313;
 constexpr int CaptionStripHeight = 25;

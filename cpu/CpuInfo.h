@@ -8,7 +8,7 @@
 #include "cpu/CpuInfoObjects.h"
 #include "cpu/CpuResult.h"
 #include "cpu/cpuidAPI.h"
-#include "ui/Component.h"
+#include "core/Component.h"
 
 class TCpuInfo : public TComponent {
 public:

@@ -2,7 +2,7 @@
 // The component's results are read-only properties. Each still has a setter,
 // which accepts a value and ignores it: neither code nor a streamed form can
 // replace what the component found.
-#include "ui/Events.h"
+#include "core/Events.h"
 
 #define CPU_RESULT(Type, Name)                   \
     const Type& Name() const { return F##Name; } \

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/Events.h"
+#include "core/Events.h"
 
 enum TBuildStatus { bsAlpha, bsBeta, bsFinal };
 enum TReleaseStatus { rsPrivate, rsPublic };

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "ui/Rounding.h"
+#include "core/Rounding.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 
 #include "platform/MemoryApi.h"
 #include "platform/MessageQueue.h"
-#include "ui/Component.h"
-#include "ui/Events.h"
+#include "core/Component.h"
+#include "core/Events.h"
 
 using TOnProgress = TEvent<int>;  // Progress: 0 to 100
 

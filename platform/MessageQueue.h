@@ -2,6 +2,8 @@
 // The calling thread's message queue.
 #include <cstdint>
 
+#include "core/Messages.h"
+
 // <windows.h> maps these names onto the ...A functions. Included before this
 // header it would rename the methods in that file only, so that files disagree
 // on their names; the Windows layer calls the ...A functions by their own names.
@@ -9,7 +11,6 @@
 #undef GetMessage
 #undef DispatchMessage
 
-constexpr uint32_t WM_QUIT_MESSAGE = 0x0012;
 
 // Mirrors the system's queued message so that it can be dispatched unchanged.
 struct TMessage {

@@ -3,12 +3,11 @@
 #include <cstdint>
 #include <string>
 
+#include "core/Messages.h"
 #include "platform/TimerService.h"
-#include "ui/ControlPeer.h"
-#include "ui/Graphics.h"
+#include "platform/ControlPeer.h"
+#include "core/Graphics.h"
 
-constexpr int SW_RESTORE_COMMAND = 9;
-constexpr uint32_t WM_USER_MESSAGE = 0x0400;
 
 class TWindowSystem {
 public:

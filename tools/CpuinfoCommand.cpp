@@ -8,7 +8,7 @@
 #include "cpu/CpuInfo.h"
 #include "cpu/cpuidDump.h"
 #include "tools/CpuInfoReport.h"
-#include "ui/FileBytes.h"
+#include "core/FileBytes.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "platform/MessageQueue.h"
 #include "platform/WindowSystem.h"
-#include "ui/Component.h"
+#include "core/Component.h"
 
 class TForm;
 

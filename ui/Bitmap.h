@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "ui/Events.h"
+#include "core/Events.h"
 #include "ui/RasterCanvas.h"
 
 // A colour value (0x00BBGGRR) as a pixel (0x00RRGGBB), and back.

@@ -5,7 +5,7 @@
 // TRasterCanvas into a TBitmap's pixels; both give the same pixels.
 #include <cstdint>
 
-#include "ui/Graphics.h"
+#include "core/Graphics.h"
 
 class TBitmap;
 

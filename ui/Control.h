@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "ui/Component.h"
-#include "ui/ControlPeer.h"
+#include "core/Component.h"
+#include "platform/ControlPeer.h"
 #include "ui/Font.h"
-#include "ui/Graphics.h"
+#include "core/Graphics.h"
 
 class TCanvas;
 class TWinControl;

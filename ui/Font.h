@@ -2,8 +2,8 @@
 // A font description; whoever owns it is told of every change.
 #include <string>
 
-#include "ui/Events.h"
-#include "ui/Graphics.h"
+#include "core/Events.h"
+#include "core/Graphics.h"
 
 enum TFontStyle { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 

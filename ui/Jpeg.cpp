@@ -9,7 +9,7 @@
 #include <jpeglib.h>
 
 #include "ui/Bitmap.h"
-#include "ui/FileBytes.h"
+#include "core/FileBytes.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "ui/Graphics.h"
+#include "core/Graphics.h"
 
 // Whether a line with these steps moves its minor axis on an exact tie.
 bool LineStepsOnTie(int Dx, int Dy);

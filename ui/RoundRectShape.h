@@ -6,7 +6,7 @@
 // region; the outline is drawn over it and does not always cover its edge.
 #include <vector>
 
-#include "ui/Graphics.h"
+#include "core/Graphics.h"
 
 // Rect must be normalised and not empty. Corners cut to the rectangle's size
 // that are narrower or lower than three pixels give a plain rectangle.

@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/Graphics.h"
+#include "core/Graphics.h"
 
 // Moves a window that comes within Distance pixels of an edge of the work
 // area onto that edge; its size never changes.

@@ -2,7 +2,7 @@
 // The system colours that bitmaps are drawn with. Window canvases ask the
 // system itself; bitmaps use this table, which starts as the classic Windows
 // scheme and which the Windows layer fills from the running system.
-#include "ui/Graphics.h"
+#include "core/Graphics.h"
 
 constexpr int SystemColorCount = 31;
 

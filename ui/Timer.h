@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "platform/TimerService.h"
-#include "ui/Component.h"
+#include "core/Component.h"
 
 class TTimer : public TComponent, private TTimerTarget {
 public:

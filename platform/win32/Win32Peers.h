@@ -1,7 +1,7 @@
 #pragma once
 // Binds the portable controls to real windows: standard kinds to the common
 // controls, forms and self-drawn controls to our own window classes.
-#include "ui/ControlPeer.h"
+#include "platform/ControlPeer.h"
 
 class TWin32PeerFactory : public TPeerFactory {
 public:

@@ -1,4 +1,4 @@
-#include "ui/Rounding.h"
+#include "core/Rounding.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/FileBytes.h"
+#include "core/FileBytes.h"
 
 #include <cstdio>
 #include <memory>

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/Events.h"
+#include "core/Events.h"
 
 class TComponent : public TObject {
 public:

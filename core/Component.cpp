@@ -1,4 +1,4 @@
-#include "ui/Component.h"
+#include "core/Component.h"
 
 #include <algorithm>
 
