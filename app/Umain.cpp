@@ -5,8 +5,8 @@
 #include "core/Rounding.h"
 
 namespace {
-constexpr int ClientWidth = 360;
-constexpr int ClientHeight = 313;
+constexpr int FormWidth = 360;
+constexpr int FormHeight = 313;
 constexpr int CaptionStripHeight = 25;
 
 const char* const AboutText =
@@ -21,7 +21,7 @@ TfMainMem::TfMainMem(TComponent* AOwner, TApplication& Application, TMainMemSyst
     SetName("FMainMem");
     SetBorderStyle(bsNone);
     SetPosition(poScreenCenter);
-    SetClientSize(ClientWidth, ClientHeight);
+    SetClientSize(FormWidth, FormHeight);
     SetScreenSnap(true);
     SetAlphaBlend(true);
     SetAlphaBlendValue(255);
@@ -39,13 +39,13 @@ void TfMainMem::CreateControls() {
     Image2 = new TImage(this);
     Image2->SetName("Image2");
     Image2->SetParent(this);
-    Image2->SetBounds(0, 0, ClientWidth, CaptionStripHeight);
+    Image2->SetBounds(0, 0, FormWidth, CaptionStripHeight);
     Image2->SetStretch(true);
 
     Memoire = new TPageControl(this);
     Memoire->SetName("Memoire");
     Memoire->SetParent(this);
-    Memoire->SetBounds(0, CaptionStripHeight, ClientWidth, ClientHeight - CaptionStripHeight);
+    Memoire->SetBounds(0, CaptionStripHeight, FormWidth, FormHeight - CaptionStripHeight);
     auto page = [this](const char* name, const char* caption) {
         auto* sheet = new TTabSheet(this, Memoire);
         sheet->SetName(name);

@@ -1,11 +1,55 @@
 #pragma once
 // A peer binds a control to a real window. The control holds the state; the
-// peer reads it back whenever the control says what changed.
+// peer reads it back whenever the control says what changed, and hands what
+// the user does in the window back to the control.
 #include <memory>
 
 class TControl;
 
-enum TControlChange { ccBounds, ccVisible, ccEnabled, ccCaption, ccHint, ccFont, ccState, ccPaint };
+// What a peer is made for: one peer kind per control kind.
+enum TControlKind {
+    ckCustom,  // self-drawn: our own window class, painted through Paint()
+    ckForm,
+    ckLabel,
+    ckButton,
+    ckCheckBox,
+    ckRadioButton,
+    ckGroupBox,
+    ckPanel,
+    ckPageControl,
+    ckTabSheet,
+    ckTrackBar,
+    ckEdit,
+    ckListView,
+    ckTreeView,
+    ckStatusBar,
+};
+
+// Which property changed; each kind reads back only its own.
+enum TControlChange {
+    ccBounds,
+    ccVisible,
+    ccEnabled,
+    ccCaption,
+    ccHint,
+    ccFont,
+    ccPaint,
+    ccChecked,       // check box, radio button
+    ccTabs,          // page control: the pages and their captions
+    ccActivePage,    // page control
+    ccAlphaBlend,    // form: layered opacity
+    ccShowHint,      // form: tool-tips on or off
+    ccTopMost,       // form
+    ccClientSize,    // form: the inside's size, from which the window's follows
+    ccRange,         // track bar: minimum, maximum, tick frequency
+    ccPosition,      // track bar
+    ccSelection,     // track bar's selection; list or tree selection
+    ccText,          // edit
+    ccColumns,       // list view
+    ccItems,         // list view rows, tree view nodes, status bar text
+    ccImages,        // the image list a list or tree view draws from
+    ccCursor,
+};
 
 class TControlPeer {
 public:

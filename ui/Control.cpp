@@ -6,7 +6,12 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
     FFont.OnChange = TNotifyEvent([this](TObject*) { Changed(ccFont); });
 }
 
-TControl::~TControl() { SetParent(nullptr); }
+// The peer goes first, while the control still knows its parent (and so the
+// form whose tool-tips name it).
+TControl::~TControl() {
+    FPeer.reset();
+    SetParent(nullptr);
+}
 
 void TControl::SetParent(TWinControl* Value) {
     if (Value == FParent) return;
@@ -23,6 +28,19 @@ void TControl::SetBounds(int Left, int Top, int Width, int Height) {
     if (r == FBounds) return;
     FBounds = r;
     Changed(ccBounds);
+}
+
+void TControl::BoundsFromWindow(const TRect& Value) {
+    if (Value == FBounds) return;
+    bool resized = Value.Width() != FBounds.Width() || Value.Height() != FBounds.Height();
+    FBounds = Value;
+    if (resized) OnResize(this);
+}
+
+void TControl::SetCursor(TCursor Value) {
+    if (Value == FCursor) return;
+    FCursor = Value;
+    Changed(ccCursor);
 }
 
 void TControl::SetVisible(bool Value) {

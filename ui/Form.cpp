@@ -11,13 +11,46 @@ TForm::TForm(TComponent* AOwner, TApplication& Application)
 TForm::~TForm() { DestroyPeers(); }
 
 void TForm::SetAlphaBlend(bool Value) {
+    if (Value == FAlphaBlend) return;
     FAlphaBlend = Value;
-    Changed(ccState);
+    Changed(ccAlphaBlend);
 }
 
 void TForm::SetAlphaBlendValue(int Value) {
+    if (Value == FAlphaBlendValue) return;
     FAlphaBlendValue = Value;
-    Changed(ccState);
+    Changed(ccAlphaBlend);
+}
+
+void TForm::SetShowHint(bool Value) {
+    if (Value == FShowHint) return;
+    FShowHint = Value;
+    Changed(ccShowHint);
+}
+
+void TForm::SetTopMost(bool Value) {
+    if (Value == FTopMost) return;
+    FTopMost = Value;
+    Changed(ccTopMost);
+}
+
+// Without a window the frame is unknown: the outer size is taken as the
+// client size until the peer, which knows the style's frame, sets it.
+void TForm::SetClientSize(int Width, int Height) {
+    FClientWidth = Width;
+    FClientHeight = Height;
+    if (!Peer()) SetBounds(Left(), Top(), Width, Height);
+    else Changed(ccClientSize);
+}
+
+void TForm::ClientSizeFromWindow(int Width, int Height) {
+    FClientWidth = Width;
+    FClientHeight = Height;
+}
+
+void TForm::SetMinSize(int Width, int Height) {
+    FMinWidth = Width;
+    FMinHeight = Height;
 }
 
 void TForm::DoCreate() {
@@ -38,12 +71,13 @@ void TForm::DoDestroy() {
 void TForm::Show() {
     if (!FShownOnce) {
         FShownOnce = true;
+        // The window first, which knows the frame's size, then its place.
+        if (TPeerFactory* factory = FApplication.Windows().PeerFactory()) CreatePeers(*factory);
         if (FPosition == poScreenCenter) {
             TRect area = FApplication.Windows().WorkArea();
             SetBounds(area.Left + (area.Width() - Width()) / 2, area.Top + (area.Height() - Height()) / 2,
                       Width(), Height());
         }
-        if (TPeerFactory* factory = FApplication.Windows().PeerFactory()) CreatePeers(*factory);
     }
     SetVisible(true);
 }

@@ -8,7 +8,9 @@
 
 class TApplication;
 
-enum TBorderStyle { bsNone, bsSingle };
+// bsSingle: caption and fixed frame; bsSizeable: caption and sizing frame;
+// the tool-window styles have a small caption and no task-bar button.
+enum TBorderStyle { bsNone, bsSingle, bsSizeable, bsToolWindow, bsSizeToolWin };
 enum TPosition { poDesigned, poScreenCenter };
 
 class TForm : public TWinControl {
@@ -20,11 +22,23 @@ public:
     virtual const char* ClassName() const = 0;
     TApplication& Application() const { return FApplication; }
 
+    TControlKind Kind() const override { return ckForm; }
+    // The border style is read when the window is made.
     TBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TBorderStyle Value) { FBorderStyle = Value; }
     TPosition Position() const { return FPosition; }
     void SetPosition(TPosition Value) { FPosition = Value; }
-    void SetClientSize(int Width, int Height) { SetBounds(Left(), Top(), Width, Height); }
+    // The size of the inside, without caption and frame; the bounds are the
+    // window's outer rectangle, worked out by the window system for the style.
+    int ClientWidth() const { return FClientWidth; }
+    int ClientHeight() const { return FClientHeight; }
+    void SetClientSize(int Width, int Height);
+    // The smallest size the user can give a sizeable window (its outer size).
+    int MinWidth() const { return FMinWidth; }
+    int MinHeight() const { return FMinHeight; }
+    void SetMinSize(int Width, int Height);
+    bool TopMost() const { return FTopMost; }
+    void SetTopMost(bool Value);
     bool ScreenSnap() const { return FScreenSnap; }
     void SetScreenSnap(bool Value) { FScreenSnap = Value; }
     bool AlphaBlend() const { return FAlphaBlend; }
@@ -32,10 +46,7 @@ public:
     int AlphaBlendValue() const { return FAlphaBlendValue; }
     void SetAlphaBlendValue(int Value);
     bool ShowHint() const { return FShowHint; }
-    void SetShowHint(bool Value) {
-        FShowHint = Value;
-        Changed(ccState);
-    }
+    void SetShowHint(bool Value);
 
     // Runs the creation handler; an exception that escapes it goes to the
     // application, which shows it, and the form lives on as far as it got.
@@ -46,6 +57,8 @@ public:
     void Close();
     // Where the window may go when it is moved to Proposed.
     TRect PlaceWindow(const TRect& Proposed, const TRect& WorkArea) const;
+    // The window system's word on the client area: bounds follow it.
+    void ClientSizeFromWindow(int Width, int Height);
 
     // Handles a message sent to the window; false leaves it to the system.
     virtual bool WndProc(TMessage& Message, intptr_t& Result);
@@ -66,5 +79,10 @@ private:
     bool FAlphaBlend = false;
     int FAlphaBlendValue = 255;
     bool FShowHint = false;
+    bool FTopMost = false;
+    int FClientWidth = 0;
+    int FClientHeight = 0;
+    int FMinWidth = 0;
+    int FMinHeight = 0;
     bool FShownOnce = false;
 };

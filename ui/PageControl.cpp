@@ -16,8 +16,8 @@ int TTabSheet::PageIndex() const {
 void TPageControl::AddPage(TTabSheet* Page) {
     FPages.push_back(Page);
     Page->SetVisible(false);
+    Changed(ccTabs);
     if (FActivePageIndex < 0) SetActivePageIndex(0);
-    Changed(ccState);
 }
 
 TTabSheet* TPageControl::ActivePage() const {
@@ -30,7 +30,8 @@ void TPageControl::SetActivePageIndex(int Index) {
     if (Index == FActivePageIndex) return;
     FActivePageIndex = Index;
     for (int i = 0; i < PageCount(); ++i) FPages[i]->SetVisible(i == Index);
-    Changed(ccState);
+    Changed(ccActivePage);
+    OnChange(this);
 }
 
 void TPageControl::SetDisplayRect(const TRect& Value) {

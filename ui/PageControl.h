@@ -7,6 +7,7 @@ class TPageControl;
 class TTabSheet : public TWinControl {
 public:
     TTabSheet(TComponent* AOwner, TPageControl* PageControl);
+    TControlKind Kind() const override { return ckTabSheet; }
     TPageControl* PageControl() const { return FPageControl; }
     int PageIndex() const;
 
@@ -17,12 +18,18 @@ private:
 class TPageControl : public TWinControl {
 public:
     using TWinControl::TWinControl;
+    TControlKind Kind() const override { return ckPageControl; }
 
     int PageCount() const { return static_cast<int>(FPages.size()); }
     TTabSheet* Pages(int Index) const { return FPages.at(Index); }
     int ActivePageIndex() const { return FActivePageIndex; }
     // Shows page Index and hides the others; an index out of range shows none.
+    // Raises OnChange when the page changes, by program or by the user.
     void SetActivePageIndex(int Index);
+    void ActivePageFromWindow(int Index) { SetActivePageIndex(Index); }
+    // A sheet's caption changed: the tabs follow.
+    void TabsChanged() { Changed(ccTabs); }
+    TNotifyEvent OnChange;
     TTabSheet* ActivePage() const;
     // The area of the sheets inside the control, as the system lays it out.
     void SetDisplayRect(const TRect& Value);

@@ -1,22 +1,62 @@
 #pragma once
 // The standard kinds that the system draws itself; each maps onto a real
-// common control so that its text can be read from outside the program.
+// common control so that its state can be read from outside the program.
 #include "ui/Control.h"
 
 // A static text.
 class TLabel : public TControl {
 public:
     using TControl::TControl;
+    TControlKind Kind() const override { return ckLabel; }
 };
 
 // A push button; the system's click arrives as Click().
 class TButton : public TControl {
 public:
     using TControl::TControl;
+    TControlKind Kind() const override { return ckButton; }
 };
 
 // A plain container.
 class TPanel : public TWinControl {
 public:
     using TWinControl::TWinControl;
+    TControlKind Kind() const override { return ckPanel; }
+};
+
+// A frame with a caption around other controls.
+class TGroupBox : public TWinControl {
+public:
+    using TWinControl::TWinControl;
+    TControlKind Kind() const override { return ckGroupBox; }
+};
+
+// A two-state check box. Every change of the check mark, by the program or by
+// the user, raises OnClick once; setting the state it has raises nothing.
+class TCheckBox : public TControl {
+public:
+    using TControl::TControl;
+    TControlKind Kind() const override { return ckCheckBox; }
+    bool Checked() const { return FChecked; }
+    void SetChecked(bool Value);
+    void CheckedFromWindow(bool Value) { SetChecked(Value); }
+
+private:
+    bool FChecked = false;
+};
+
+// One of a group of exclusive choices: the radio buttons with the same
+// parent. Checking one, by the program or by the user, unchecks its checked
+// sibling and raises OnClick of the one checked (once); unchecking raises
+// nothing.
+class TRadioButton : public TControl {
+public:
+    using TControl::TControl;
+    TControlKind Kind() const override { return ckRadioButton; }
+    bool Checked() const { return FChecked; }
+    void SetChecked(bool Value);
+    void CheckedFromWindow(bool Value) { SetChecked(Value); }
+
+private:
+    bool FChecked = false;
 };

@@ -1,0 +1,20 @@
+// A push button: the system's click (mouse, keys, BM_CLICK) becomes Click().
+#include "platform/win32/peers/StdPeers.h"
+
+namespace {
+class TButtonPeer : public TWin32Peer {
+public:
+    using TWin32Peer::TWin32Peer;
+    bool Reflect(UINT Msg, WPARAM WParam, LPARAM LParam, LRESULT& Result) override {
+        if (Msg != WM_COMMAND || HIWORD(WParam) != BN_CLICKED) return TWin32Peer::Reflect(Msg, WParam, LParam, Result);
+        FControl.Click();
+        Result = 0;
+        return true;
+    }
+};
+}  // namespace
+
+std::unique_ptr<TControlPeer> CreateButtonPeer(TControl& Control, TControlPeer* Parent) {
+    return std::make_unique<TButtonPeer>(Control,
+                                         CreateChildWindow("BUTTON", BS_PUSHBUTTON | WS_TABSTOP, Control, Parent));
+}

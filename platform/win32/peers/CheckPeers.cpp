@@ -1,0 +1,44 @@
+// Check boxes and radio buttons: the window shows the control's check mark;
+// a click in the window checks through the control, which applies the
+// group's rule and raises its event.
+#include "platform/win32/peers/StdPeers.h"
+#include "ui/StdControls.h"
+
+namespace {
+template <class TCheckControl>
+class TCheckPeer : public TWin32Peer {
+public:
+    TCheckPeer(TControl& Control, HWND Wnd) : TWin32Peer(Control, Wnd) { KindChanged(ccChecked); }
+    bool Reflect(UINT Msg, WPARAM WParam, LPARAM LParam, LRESULT& Result) override {
+        if (Msg != WM_COMMAND || HIWORD(WParam) != BN_CLICKED) return TWin32Peer::Reflect(Msg, WParam, LParam, Result);
+        // An automatic check box has already turned its mark; a radio button
+        // is checked by any click on it.
+        bool checked = std::is_same_v<TCheckControl, TRadioButton> || SendMessageA(FWnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        Check().CheckedFromWindow(checked);
+        Result = 0;
+        return true;
+    }
+
+protected:
+    void KindChanged(TControlChange What) override {
+        if (What == ccChecked) SendMessageA(FWnd, BM_SETCHECK, Check().Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+
+private:
+    TCheckControl& Check() const { return static_cast<TCheckControl&>(FControl); }
+};
+}  // namespace
+
+std::unique_ptr<TControlPeer> CreateCheckBoxPeer(TControl& Control, TControlPeer* Parent) {
+    return std::make_unique<TCheckPeer<TCheckBox>>(
+        Control, CreateChildWindow("BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, Control, Parent));
+}
+
+std::unique_ptr<TControlPeer> CreateRadioButtonPeer(TControl& Control, TControlPeer* Parent) {
+    return std::make_unique<TCheckPeer<TRadioButton>>(
+        Control, CreateChildWindow("BUTTON", BS_RADIOBUTTON | WS_TABSTOP, Control, Parent));
+}
+
+std::unique_ptr<TControlPeer> CreateGroupBoxPeer(TControl& Control, TControlPeer* Parent) {
+    return std::make_unique<TWin32Peer>(Control, CreateChildWindow("BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, Control, Parent));
+}

@@ -1,0 +1,302 @@
+#include "platform/win32/peers/Win32Peer.h"
+
+#include "platform/win32/GdiCanvas.h"
+#include "platform/win32/peers/FormPeer.h"
+
+namespace {
+
+const char* const PeerProperty = "TorvanePeer";
+
+HFONT CreateFontFor(const TFont& Font) {
+    HDC screen = GetDC(nullptr);
+    int height = -MulDiv(Font.Size(), GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    int style = Font.Style();
+    return CreateFontA(height, 0, 0, 0, (style & fsBold) ? FW_BOLD : FW_NORMAL, (style & fsItalic) != 0,
+                       (style & fsUnderline) != 0, (style & fsStrikeOut) != 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Font.Name().c_str());
+}
+
+int ShiftState(WPARAM Keys) {
+    int shift = 0;
+    if (Keys & MK_SHIFT) shift |= ssShift;
+    if (Keys & MK_CONTROL) shift |= ssCtrl;
+    if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+    return shift;
+}
+
+int KeyShiftState() {
+    int shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
+    if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+    return shift;
+}
+
+// Asks for WM_MOUSELEAVE; TrackMouseEvent is looked up, since Windows 95 lacks it.
+void TrackLeave(HWND Wnd) {
+    using TTrack = BOOL(WINAPI*)(LPTRACKMOUSEEVENT);
+    static auto track = reinterpret_cast<TTrack>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "TrackMouseEvent")));
+    if (!track) return;
+    TRACKMOUSEEVENT request{sizeof request, TME_LEAVE, Wnd, 0};
+    track(&request);
+}
+
+// The child window that a reflected message to Parent is about, or nullptr.
+// Owner-drawn menu items (WM_DRAWITEM and WM_MEASUREITEM of type ODT_MENU)
+// belong to the menu code, not to a child.
+HWND ReflectedChild(HWND Parent, UINT Msg, WPARAM WParam, LPARAM LParam) {
+    switch (Msg) {
+        case WM_COMMAND: return reinterpret_cast<HWND>(LParam);
+        case WM_NOTIFY: return reinterpret_cast<NMHDR*>(LParam)->hwndFrom;
+        case WM_HSCROLL:
+        case WM_VSCROLL:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX: return reinterpret_cast<HWND>(LParam);
+        case WM_DRAWITEM: {
+            auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(LParam);
+            return item->CtlType == ODT_MENU ? nullptr : item->hwndItem;
+        }
+        case WM_MEASUREITEM: {
+            auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(LParam);
+            return item->CtlType == ODT_MENU ? nullptr : GetDlgItem(Parent, static_cast<int>(WParam));
+        }
+        default: return nullptr;
+    }
+}
+
+}  // namespace
+
+COLORREF ColorRef(TColor Color) {
+    HDC screen = GetDC(nullptr);
+    COLORREF rgb = TGdiCanvas(screen).ColorToRGB(Color);
+    ReleaseDC(nullptr, screen);
+    return rgb;
+}
+
+TWin32Peer::TWin32Peer(TControl& Control, HWND Wnd) : FControl(Control), FWnd(Wnd) {
+    SetPropA(FWnd, PeerProperty, this);
+    FInherited = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(FWnd, GWLP_WNDPROC));
+    if (FInherited == WindowProc) FInherited = DefWindowProcA;  // one of our own classes
+    else SetWindowLongPtrA(FWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc));
+    ApplyFont();
+    if (!Control.Hint().empty()) ApplyHint();
+}
+
+TWin32Peer::~TWin32Peer() {
+    if (!FWnd) return;  // the system destroyed the window with its parent
+    if (!FControl.Hint().empty()) ApplyHint(true);
+    // The window must no longer reach a control that is going away.
+    if (FInherited != DefWindowProcA) SetWindowLongPtrA(FWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FInherited));
+    RemovePropA(FWnd, PeerProperty);
+    DestroyWindow(FWnd);
+    if (FFont) DeleteObject(FFont);
+}
+
+TWin32Peer* TWin32Peer::PeerOf(HWND Wnd) { return Wnd ? static_cast<TWin32Peer*>(GetPropA(Wnd, PeerProperty)) : nullptr; }
+
+void TWin32Peer::Changed(TControlChange What) {
+    switch (What) {
+        case ccBounds: {
+            const TRect& r = FControl.BoundsRect();
+            SetWindowPos(FWnd, nullptr, r.Left, r.Top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+            break;
+        }
+        case ccVisible: ShowWindow(FWnd, FControl.Visible() ? SW_SHOW : SW_HIDE); break;
+        case ccEnabled: EnableWindow(FWnd, FControl.Enabled()); break;
+        case ccCaption: SetWindowTextA(FWnd, FControl.Caption().c_str()); break;
+        case ccPaint: InvalidateRect(FWnd, nullptr, TRUE); break;
+        case ccHint: ApplyHint(); break;
+        case ccFont: ApplyFont(); break;
+        case ccCursor: ApplyCursor(); break;
+        default: KindChanged(What); break;
+    }
+}
+
+// Static texts and buttons take their text colour from their font, on the
+// parent's background.
+bool TWin32Peer::Reflect(UINT Msg, WPARAM WParam, LPARAM, LRESULT& Result) {
+    if (Msg != WM_CTLCOLORSTATIC && Msg != WM_CTLCOLORBTN) return false;
+    HDC dc = reinterpret_cast<HDC>(WParam);
+    SetTextColor(dc, ColorRef(FControl.Font().Color()));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    Result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    return true;
+}
+
+LRESULT TWin32Peer::Inherited(UINT Msg, WPARAM WParam, LPARAM LParam) {
+    return CallWindowProcA(FInherited, FWnd, Msg, WParam, LParam);
+}
+
+LRESULT CALLBACK TWin32Peer::WindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
+    TWin32Peer* peer = PeerOf(Wnd);
+    if (!peer) return DefWindowProcA(Wnd, Msg, WParam, LParam);
+    if (Msg == WM_NCDESTROY) {
+        // Destroyed by the system (with its parent): forget the window.
+        RemovePropA(Wnd, PeerProperty);
+        LRESULT result = peer->Inherited(Msg, WParam, LParam);
+        if (peer->FInherited != DefWindowProcA)
+            SetWindowLongPtrA(Wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(peer->FInherited));
+        peer->FWnd = nullptr;
+        return result;
+    }
+    LRESULT result = 0;
+    if (peer->WindowMessage(Msg, WParam, LParam, result)) return result;
+    return peer->Inherited(Msg, WParam, LParam);
+}
+
+bool TWin32Peer::WindowMessage(UINT Msg, WPARAM WParam, LPARAM LParam, LRESULT& Result) {
+    if (HWND child = ReflectedChild(FWnd, Msg, WParam, LParam)) {
+        if (TWin32Peer* peer = PeerOf(child); peer && peer != this) return peer->Reflect(Msg, WParam, LParam, Result);
+        return false;
+    }
+    switch (Msg) {
+        case WM_WINDOWPOSCHANGED:
+            ReadBounds();
+            return false;
+        case WM_SETCURSOR:
+            if (FControl.Cursor() == crDefault || reinterpret_cast<HWND>(WParam) != FWnd) return false;
+            ApplyCursor();
+            Result = TRUE;
+            return true;
+        case WM_KEYDOWN:
+        case WM_CHAR:
+            return KeyMessage(Msg, WParam, Result);
+        case WM_PAINT:
+            if (FControl.Kind() != ckCustom) return false;
+            {
+                PAINTSTRUCT ps;
+                HDC dc = BeginPaint(FWnd, &ps);
+                TGdiCanvas canvas(dc);
+                FControl.Paint(canvas);
+                EndPaint(FWnd, &ps);
+            }
+            return true;
+        default:
+            if (!MouseMessage(Msg, WParam, LParam)) return false;
+            Result = 0;
+            return true;
+    }
+}
+
+// The system's own handling first (a button's click happens on the release),
+// then the control's events.
+bool TWin32Peer::MouseMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
+    int x = static_cast<short>(LOWORD(LParam)), y = static_cast<short>(HIWORD(LParam));
+    switch (Msg) {
+        case WM_MOUSEMOVE:
+            Inherited(Msg, WParam, LParam);
+            if (!FMouseInside) {
+                FMouseInside = true;
+                TrackLeave(FWnd);
+                FControl.MouseEnter();
+            }
+            return true;
+        case WM_MOUSELEAVE:
+            Inherited(Msg, WParam, LParam);
+            FMouseInside = false;
+            FControl.MouseLeave();
+            return true;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN: {
+            TMouseButton button = Msg == WM_LBUTTONDOWN ? mbLeft : Msg == WM_RBUTTONDOWN ? mbRight : mbMiddle;
+            Inherited(Msg, WParam, LParam);
+            FControl.MouseDown(button, ShiftState(WParam), x, y);
+            return true;
+        }
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP: {
+            TMouseButton button = Msg == WM_LBUTTONUP ? mbLeft : Msg == WM_RBUTTONUP ? mbRight : mbMiddle;
+            Inherited(Msg, WParam, LParam);
+            FControl.MouseUp(button, ShiftState(WParam), x, y);
+            return true;
+        }
+        default: return false;
+    }
+}
+
+bool TWin32Peer::KeyMessage(UINT Msg, WPARAM WParam, LRESULT& Result) {
+    Result = 0;
+    if (Msg == WM_KEYDOWN) {
+        auto key = static_cast<uint16_t>(WParam);
+        FControl.KeyDown(key, KeyShiftState());
+        if (key == 0) return true;  // swallowed
+        return false;
+    }
+    char key = static_cast<char>(WParam);
+    FControl.KeyPress(key);
+    if (key == 0) return true;
+    if (key != static_cast<char>(WParam)) {
+        Result = Inherited(Msg, static_cast<unsigned char>(key), 0);
+        return true;
+    }
+    return false;
+}
+
+// Where the system put the window, in the parent's client coordinates.
+void TWin32Peer::ReadBounds() {
+    RECT r;
+    GetWindowRect(FWnd, &r);
+    if (HWND parent = (GetWindowLongA(FWnd, GWL_STYLE) & WS_CHILD) ? GetParent(FWnd) : nullptr)
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    FControl.BoundsFromWindow(TRect{r.left, r.top, r.right, r.bottom});
+}
+
+void TWin32Peer::ApplyAll() {
+    ApplyFont();
+    ApplyCursor();
+}
+
+// The form's tool-tips show the control's hint; a control outside any form
+// with a window has none.
+void TWin32Peer::ApplyHint(bool Remove) {
+    TControl* top = &FControl;
+    while (top->Parent()) top = top->Parent();
+    if (top == &FControl || top->Kind() != ckForm || !top->Peer()) return;
+    static_cast<TFormPeer*>(top->Peer())->Hints().SetTool(FWnd, Remove ? std::string() : FControl.Hint());
+}
+
+void TWin32Peer::ApplyFont() {
+    HFONT old = FFont;
+    FFont = CreateFontFor(FControl.Font());
+    SendMessageA(FWnd, WM_SETFONT, reinterpret_cast<WPARAM>(FFont), TRUE);
+    if (old) DeleteObject(old);
+}
+
+void TWin32Peer::ApplyCursor() {
+    static const LPCSTR cursors[] = {IDC_ARROW, IDC_ARROW, MAKEINTRESOURCEA(32649) /* IDC_HAND */, IDC_WAIT};
+    if (FControl.Cursor() == crDefault) return;
+    HCURSOR cursor = LoadCursorA(nullptr, cursors[FControl.Cursor()]);
+    // Windows 95 and NT 4 have no hand pointer.
+    if (!cursor) cursor = LoadCursorA(nullptr, IDC_ARROW);
+    POINT p;
+    GetCursorPos(&p);
+    if (WindowFromPoint(p) == FWnd) SetCursor(cursor);
+}
+
+void RegisterPeerClass(const char* Name) {
+    WNDCLASSA existing;
+    if (GetClassInfoA(GetModuleHandleA(nullptr), Name, &existing)) return;
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = TWin32Peer::WindowProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconA(wc.hInstance, MAKEINTRESOURCEA(1));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = Name;
+    RegisterClassA(&wc);
+}
+
+HWND CreateChildWindow(const char* ClassName, DWORD Style, TControl& Control, TControlPeer* Parent, DWORD ExStyle) {
+    const TRect& r = Control.BoundsRect();
+    DWORD visible = Control.Visible() ? WS_VISIBLE : 0;
+    DWORD disabled = Control.Enabled() ? 0 : WS_DISABLED;
+    return CreateWindowExA(ExStyle, ClassName, Control.Caption().c_str(), WS_CHILD | Style | visible | disabled,
+                           r.Left, r.Top, r.Width(), r.Height(), static_cast<HWND>(Parent->Handle()), nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+}

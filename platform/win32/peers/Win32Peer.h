@@ -1,0 +1,69 @@
+#pragma once
+// The Windows side of a control: one real window, bound both ways. Program
+// changes arrive through Changed(); what the system tells the window (mouse,
+// keys, moves) and what it tells the window's parent about it (reflected
+// notifications) go back to the control.
+#include <windows.h>
+
+#include "platform/ControlPeer.h"
+#include "ui/Control.h"
+
+class TWin32Peer : public TControlPeer {
+public:
+    // Takes Wnd over: marks it as this peer's and sees its messages first.
+    TWin32Peer(TControl& Control, HWND Wnd);
+    ~TWin32Peer() override;
+    TWin32Peer(const TWin32Peer&) = delete;
+    TWin32Peer& operator=(const TWin32Peer&) = delete;
+
+    void* Handle() const override { return FWnd; }
+    HWND Wnd() const { return FWnd; }
+    TControl& Control() const { return FControl; }
+    void Changed(TControlChange What) override;
+
+    // The peer of a window made by a peer; nullptr for any other window
+    // (one that the system made, such as a combo box's edit or a tool-tip).
+    static TWin32Peer* PeerOf(HWND Wnd);
+    // A message that the system sent to the parent about this window
+    // (WM_COMMAND, WM_NOTIFY, scrolls, WM_CTLCOLOR*, WM_DRAWITEM,
+    // WM_MEASUREITEM); true when the peer answered it.
+    virtual bool Reflect(UINT Msg, WPARAM WParam, LPARAM LParam, LRESULT& Result);
+
+    // The window procedure of every window with a peer.
+    static LRESULT CALLBACK WindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
+
+protected:
+    // A change that the common handling leaves to the kind.
+    virtual void KindChanged(TControlChange) {}
+    // A message to the window itself, before the system's handling; true when
+    // the peer answered it.
+    virtual bool WindowMessage(UINT Msg, WPARAM WParam, LPARAM LParam, LRESULT& Result);
+    // The window's own handling (the common control's, or DefWindowProc).
+    LRESULT Inherited(UINT Msg, WPARAM WParam, LPARAM LParam);
+    // Applies what the control holds that the window was not created with.
+    void ApplyAll();
+
+    TControl& FControl;
+    HWND FWnd;
+
+private:
+    bool MouseMessage(UINT Msg, WPARAM WParam, LPARAM LParam);
+    bool KeyMessage(UINT Msg, WPARAM WParam, LRESULT& Result);
+    void ReadBounds();
+    void ApplyHint(bool Remove = false);
+    void ApplyFont();
+    void ApplyCursor();
+
+    WNDPROC FInherited;
+    HFONT FFont = nullptr;
+    bool FMouseInside = false;
+};
+
+// The window class of our own windows (forms and self-drawn controls).
+void RegisterPeerClass(const char* Name);
+// A child window of Parent's window for Control, at its bounds, with its
+// caption, visibility and enabling.
+HWND CreateChildWindow(const char* ClassName, DWORD Style, TControl& Control, TControlPeer* Parent,
+                       DWORD ExStyle = 0);
+// Windows' colour for a TColor (system colours resolved).
+COLORREF ColorRef(TColor Color);
