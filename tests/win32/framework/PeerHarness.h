@@ -1,0 +1,80 @@
+#pragma once
+// Conformance tests of the peers, in the style of Wine's own: a control on a
+// real form, a table of steps (what a user's input sends the window, or what
+// the program sets), and after each step the state that the window and the
+// control must show and the events raised by it.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/win32/Win32MessageQueue.h"
+#include "platform/win32/Win32WindowSystem.h"
+#include "ui/Application.h"
+#include "ui/Form.h"
+
+class THarnessForm : public TForm {
+public:
+    THarnessForm(TComponent* AOwner, TApplication& App) : TForm(AOwner, App) {
+        SetBorderStyle(bsNone);
+        SetBounds(100, 100, 400, 300);
+        SetClientSize(400, 300);
+        SetCaption("Peer harness");
+    }
+    const char* ClassName() const override { return "TPeerHarnessForm"; }
+};
+
+struct TStep {
+    std::string Name;
+    std::function<void()> Action;
+    std::string State;                // what State() of the fixture must read after the action
+    std::vector<std::string> Events;  // the events raised by the action, in order
+};
+
+class PeerHarness : public ::testing::Test {
+protected:
+    void SetUp() override {
+        InitCommonControls();
+        Form = App.CreateForm<THarnessForm>();
+    }
+    // A handler that records Name each time it runs.
+    TNotifyEvent Record(const std::string& Name) {
+        return TNotifyEvent([this, Name](TObject*) { Events.push_back(Name); });
+    }
+    // Sends Msg to Wnd as the system would on the user's input, then
+    // dispatches what it posted.
+    static LRESULT Send(void* Wnd, UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0) {
+        LRESULT result = SendMessageA(static_cast<HWND>(Wnd), Msg, WParam, LParam);
+        MSG m;
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+        return result;
+    }
+    // A click of the left button at (X, Y) of Wnd's client area.
+    static void Click(void* Wnd, int X = 2, int Y = 2) {
+        Send(Wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(X, Y));
+        Send(Wnd, WM_LBUTTONUP, 0, MAKELPARAM(X, Y));
+    }
+    static std::string TextOf(void* Wnd) {
+        char text[256] = {};
+        GetWindowTextA(static_cast<HWND>(Wnd), text, sizeof text);
+        return text;
+    }
+    // Runs the steps in order; State reads the fixture's state after each.
+    void Run(const std::vector<TStep>& Steps, const std::function<std::string()>& State) {
+        for (const TStep& step : Steps) {
+            Events.clear();
+            step.Action();
+            EXPECT_EQ(State(), step.State) << step.Name;
+            EXPECT_EQ(Events, step.Events) << step.Name;
+        }
+    }
+
+    TWin32MessageQueue Queue;
+    TWin32WindowSystem Windows;
+    TApplication App{Queue, Windows};
+    THarnessForm* Form = nullptr;
+    std::vector<std::string> Events;
+};
