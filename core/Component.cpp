@@ -7,9 +7,13 @@ TComponent::TComponent(TComponent* AOwner) : FOwner(AOwner) {
 }
 
 TComponent::~TComponent() {
+    DestroyComponents();
+    if (FOwner) FOwner->Remove(this);
+}
+
+void TComponent::DestroyComponents() {
     FDestroying = true;
     while (!FComponents.empty()) delete FComponents.back();  // each removes itself
-    if (FOwner) FOwner->Remove(this);
 }
 
 void TComponent::Remove(TComponent* Child) {

@@ -31,6 +31,11 @@ public:
     // Tells every owned component (depth first) that loading is complete.
     void LoadedTree();
 
+protected:
+    // Destroys what this component owns, last created first. A derived
+    // destructor calls it while its own members still live.
+    void DestroyComponents();
+
 private:
     void Insert(TComponent* Child) { FComponents.push_back(Child); }
     void Remove(TComponent* Child);

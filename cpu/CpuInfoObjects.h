@@ -66,9 +66,8 @@ private:
     int32_t FBrand = 0;
 };
 
-#define CPU_FEATURE(Name, Bit)                       \
-    bool Name() const { return FeatureBit(FBits, Bit); } \
-    void Set##Name(bool) {}
+#define CPU_FEATURE(Name, Bit) \
+    bool Name() const { return FeatureBit(FBits, Bit); }
 
 // Bits of the standard feature word.
 class TCpuFeatureSet : public TCpuSubObject {

@@ -1,12 +1,10 @@
 #pragma once
-// The component's results are read-only properties. Each still has a setter,
-// which accepts a value and ignores it: neither code nor a streamed form can
-// replace what the component found.
+// The component's results are read-only properties: nothing outside the
+// component can replace what it found.
 #include "core/Events.h"
 
-#define CPU_RESULT(Type, Name)                   \
-    const Type& Name() const { return F##Name; } \
-    void Set##Name(const Type&) {}
+#define CPU_RESULT(Type, Name) \
+    const Type& Name() const { return F##Name; }
 
 // The owned objects live inside the component and are never copied.
 class TCpuSubObject : public TObject {

@@ -5,8 +5,12 @@
 TApplication::TApplication(TMessageQueue& Queue, TWindowSystem& Windows)
     : TComponent(nullptr), FQueue(Queue), FWindows(Windows) {}
 
-// Owned forms are destroyed by the component base, the main form last.
-TApplication::~TApplication() = default;
+// The forms go first, the main form last, while the application they may
+// still reach is whole.
+TApplication::~TApplication() {
+    DestroyComponents();
+    FMainForm = nullptr;
+}
 
 void TApplication::Run() {
     if (FMainForm) FMainForm->Show();

@@ -4,6 +4,7 @@
 // them to the system as they are. Drawing goes through Canvas(); every
 // change of the picture calls OnChange.
 #include <cstdint>
+#include <stdexcept>
 #include <vector>
 
 #include "core/Events.h"
@@ -14,6 +15,11 @@ constexpr uint32_t ColorToPixel(TColor Rgb) {
     return ((Rgb & 0xFF) << 16) | (Rgb & 0xFF00) | ((Rgb >> 16) & 0xFF);
 }
 constexpr TColor PixelToColor(uint32_t Pixel) { return ColorToPixel(Pixel & 0xFFFFFF); }
+
+class EBitmapTooLarge : public std::length_error {
+public:
+    using std::length_error::length_error;
+};
 
 class TBitmap : public TObject {
 public:
@@ -26,8 +32,11 @@ public:
     int Height() const { return FHeight; }
     bool Empty() const { return FWidth == 0 || FHeight == 0; }
     // Keeps the pixels that stay inside; new ones are white. Negative
-    // sizes count as 0.
+    // sizes count as 0. A picture of more than MaxPixels pixels, which a
+    // 32-bit program could not even address, throws EBitmapTooLarge and
+    // leaves the bitmap as it was.
     void SetSize(int Width, int Height);
+    static constexpr uint64_t MaxPixels = 64u * 1024 * 1024;
     void SetWidth(int Value) { SetSize(Value, FHeight); }
     void SetHeight(int Value) { SetSize(FWidth, Value); }
     // Takes the other picture's size, pixels and transparency.

@@ -13,8 +13,6 @@
 
 namespace {
 
-// Pictures larger than this are refused rather than allocated.
-constexpr uint64_t MaxPixels = 64u * 1024 * 1024;
 
 // libjpeg reports errors by calling error_exit, which must not return; it
 // jumps back to Decode. Nothing with a destructor lives in the frames it
@@ -49,7 +47,7 @@ bool Decode(jpeg_decompress_struct& Info, TErrorManager& Errors, std::span<const
     jpeg_read_header(&Info, TRUE);
     Info.out_color_space = JCS_RGB;
     jpeg_calc_output_dimensions(&Info);
-    if (uint64_t{Info.output_width} * Info.output_height > MaxPixels) {
+    if (uint64_t{Info.output_width} * Info.output_height > TBitmap::MaxPixels) {
         std::snprintf(Errors.Message, sizeof Errors.Message, "picture too large (%ux%u)", Info.output_width, Info.output_height);
         return false;
     }

@@ -9,6 +9,13 @@ void TFakeMessageQueue::Post(TMessage Message, std::function<void()> OnDispatch)
 }
 
 bool TFakeMessageQueue::PeekMessage(TMessage& Message) {
+    if (FQueue.empty() && FQuitPosted) {
+        FQuitPosted = false;
+        Message = TMessage{};
+        Message.Msg = WM_QUIT_MESSAGE;
+        Message.WParam = static_cast<uintptr_t>(FExitCode);
+        return true;
+    }
     if (FQueue.empty()) return false;
     Message = FQueue.front();
     FQueue.pop_front();
@@ -34,8 +41,6 @@ void TFakeMessageQueue::DispatchMessage(const TMessage& Message) {
 }
 
 void TFakeMessageQueue::PostQuitMessage(int ExitCode) {
-    TMessage Quit;
-    Quit.Msg = WM_QUIT_MESSAGE;
-    Quit.WParam = static_cast<uintptr_t>(ExitCode);
-    Post(Quit);
+    FQuitPosted = true;
+    FExitCode = ExitCode;
 }

@@ -19,10 +19,11 @@ public:
     // On an empty queue returns false and records it: a real loop would wait forever.
     bool GetMessage(TMessage& Message) override;
     void DispatchMessage(const TMessage& Message) override;
-    // Queues WM_QUIT with the exit code as its word parameter, behind what is queued.
+    // As the system does: the quit message, with the exit code as its word
+    // parameter, comes only once every other queued message has been taken.
     void PostQuitMessage(int ExitCode) override;
 
-    size_t Pending() const { return FQueue.size(); }
+    size_t Pending() const { return FQueue.size() + (FQuitPosted ? 1 : 0); }
     const std::vector<TMessage>& Dispatched() const { return FDispatched; }
     bool RanDry() const { return FRanDry; }
 
@@ -32,4 +33,6 @@ private:
     std::vector<TMessage> FDispatched;
     uint32_t FStamp = 0;
     bool FRanDry = false;
+    bool FQuitPosted = false;
+    int FExitCode = 0;
 };

@@ -83,7 +83,7 @@ TEST_F(EngineTest, NestedCallDropsAFailedBlocksCancelAndTheHoleIsSkipped) {
 TEST_F(EngineTest, QuitDuringARunWaitsForTheApplicationsLoop) {
     OnProgress = [this](int Progress) {
         if (Progress == 12) PostAction([this] { Queue.PostQuitMessage(7); });
-        if (Progress == 25) PostAction([] {});  // queued behind the quit
+        if (Progress == 25) PostAction([] {});  // posted after the quit, yet taken before it
     };
     Engine->Defrag(4);
     EXPECT_THAT(Events, ElementsAre("before", "12", "25", "38", "50", "62", "75", "88", "100", "after"));

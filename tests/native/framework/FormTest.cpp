@@ -67,3 +67,31 @@ TEST_F(FormTest, SnappingAppliesOnlyWhenEnabled) {
     form->SetScreenSnap(true);
     EXPECT_EQ(form->PlaceWindow(nearEdge, area), Bounds(0, 100, 360, 313));
 }
+
+namespace {
+// Reads the application's title while it is destroyed.
+class TTitleReadingForm : public TForm {
+public:
+    TTitleReadingForm(TComponent* AOwner, TApplication& App, std::string& Seen) : TForm(AOwner, App), FSeen(Seen) {}
+    ~TTitleReadingForm() override { DoDestroy(); }
+    const char* ClassName() const override { return "TTitleReadingForm"; }
+
+protected:
+    void FormDestroy() override { FSeen = Application().Title(); }
+
+private:
+    std::string& FSeen;
+};
+}  // namespace
+
+TEST(ApplicationTest, DestroysItsFormsWhileItIsStillWhole) {
+    TFakeMessageQueue queue;
+    TFakeWindowSystem windows;
+    std::string seen;
+    {
+        TApplication app(queue, windows);
+        app.SetTitle("Torvane XP");
+        app.CreateForm<TTitleReadingForm>(seen);
+    }
+    EXPECT_EQ(seen, "Torvane XP");
+}

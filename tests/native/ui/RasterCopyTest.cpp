@@ -68,3 +68,15 @@ TEST(RasterCopy, TransparentBitmapsLetTheCanvasShowThrough) {
     copy.SetTransparentColor(clNone);  // back to the bottom-left pixel
     EXPECT_EQ(copy.TransparentColor(), clBlack);
 }
+
+// 65,536 x 65,537 wraps to 65,536 pixels in 32 bits; drawing would then write
+// past them.
+TEST(Bitmap, RefusesASizeBeyondWhatAProgramCanAddress) {
+    TBitmap b(4, 3);
+    EXPECT_THROW(b.SetSize(65536, 65537), EBitmapTooLarge);
+    EXPECT_THROW(b.SetSize(8193, 8192), EBitmapTooLarge);
+    EXPECT_EQ(b.Width(), 4);
+    EXPECT_EQ(b.Height(), 3);
+    b.SetSize(8192, 8192);  // exactly the limit
+    EXPECT_EQ(b.Width(), 8192);
+}
