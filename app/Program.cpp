@@ -4,13 +4,13 @@
 #include "ui/Application.h"
 
 void RunProgram(TMessageQueue& Queue, TWindowSystem& Windows, TMainMemSystem& System) {
-    if (void* running = Windows.FindTopWindow("TfMainMem", "Torvane XP")) {
+    if (void* running = Windows.FindTopWindow(TORVANE_MAIN_CLASS, TORVANE_MAIN_TITLE)) {
         Windows.ShowWindow(running, SW_RESTORE_COMMAND);
         Windows.PostToWindow(running, WM_USER_MESSAGE, 0, 0);
         return;
     }
     TApplication application(Queue, Windows);
-    application.SetTitle("Torvane XP");
+    application.SetTitle(TORVANE_MAIN_TITLE);
     application.CreateForm<TfMainMem>(System);
     application.Run();
 }

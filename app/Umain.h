@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/MainMemSystem.h"
+#include "app/ProgramIdentity.h"
 #include "engine/MemRecovery.h"
 #include "ui/Form.h"
 #include "ui/Image.h"
@@ -12,14 +13,14 @@
 #include "ui/Registry.h"
 #include "ui/StdControls.h"
 
-inline const std::string ProgramVersion = "3.1.1";
+inline const std::string ProgramVersion = TORVANE_VERSION_TEXT;
 inline const std::string SettingsKey = "\\Software\\Torvane XP\\settings";
 
 class TfMainMem : public TForm {
 public:
     TfMainMem(TComponent* AOwner, TApplication& Application, TMainMemSystem& System);
     ~TfMainMem() override;
-    const char* ClassName() const override { return "TfMainMem"; }
+    const char* ClassName() const override { return TORVANE_MAIN_CLASS; }
 
     TImage* Image2;
     TPageControl* Memoire;
