@@ -13,3 +13,10 @@ std::optional<std::vector<uint8_t>> ReadFileBytes(const std::string& FileName) {
     if (std::ferror(file.get())) return std::nullopt;
     return bytes;
 }
+
+bool WriteFileBytes(const std::string& FileName, std::string_view Bytes) {
+    std::FILE* file = std::fopen(FileName.c_str(), "wb");
+    if (!file) return false;
+    bool written = std::fwrite(Bytes.data(), 1, Bytes.size(), file) == Bytes.size();
+    return std::fclose(file) == 0 && written;
+}

@@ -100,3 +100,33 @@ TCPUIDRegs TCpuidDump::Execute(uint32_t Leaf) {
     auto Found = FLeaves.find(Leaf);
     return Found == FLeaves.end() ? TCPUIDRegs{} : Found->second;
 }
+
+namespace {
+std::string Hex8(uint32_t Value) {
+    char text[9];
+    for (int i = 7; i >= 0; --i, Value >>= 4) text[i] = "0123456789ABCDEF"[Value & 0xF];
+    text[8] = 0;
+    return text;
+}
+
+// Leaves First to the highest that First reports, within the record's limit.
+void RecordRange(TCpuidSource& Source, uint32_t First, std::string& Text) {
+    uint32_t Highest = Source.Execute(First).EAX;
+    if (Highest < First || Highest - First >= TCpuidDump::MaxRecordedLeaves)
+        Highest = Highest < First ? First : First + TCpuidDump::MaxRecordedLeaves - 1;
+    for (uint32_t Leaf = First; Leaf <= Highest; ++Leaf) {
+        TCPUIDRegs Regs = Source.Execute(Leaf);
+        Text += Hex8(Leaf) + " 00000000: " + Hex8(Regs.EAX) + " " + Hex8(Regs.EBX) + " " + Hex8(Regs.ECX) + " " +
+                Hex8(Regs.EDX) + "\n";
+    }
+}
+}  // namespace
+
+std::string TCpuidDump::Record(TCpuidSource& Source, const TCpuSystemInfo& System) {
+    std::string Text = "# processors: " + std::to_string(System.NumberOfProcessors) + "\n" +
+                       "# processor-type: " + std::to_string(System.ProcessorType) + "\n";
+    if (!Source.Present()) return Text + "# no-cpuid\n";
+    RecordRange(Source, 0, Text);
+    RecordRange(Source, 0x80000000u, Text);
+    return Text;
+}

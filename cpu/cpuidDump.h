@@ -28,6 +28,11 @@ class TCpuidDump : public TCpuidSource {
 public:
     // Throws TCpuidDumpError at the first malformed line.
     static TCpuidDump Parse(std::string_view Text);
+    // Source's standard and extended leaves up to the highest each reports
+    // (at most MaxRecordedLeaves of each), with the system's figures, in the
+    // form Parse reads.
+    static std::string Record(TCpuidSource& Source, const TCpuSystemInfo& System);
+    static constexpr uint32_t MaxRecordedLeaves = 64;
 
     bool Present() const override { return FPresent; }
     TCPUIDRegs Execute(uint32_t Leaf) override;

@@ -18,11 +18,13 @@ struct TOptions {
     bool Help = false;
     bool Speed = false;
     std::optional<std::string> Dump;
+    std::optional<std::string> Record;
 };
 
 void WriteHelp(std::ostream& Out) {
     Out << "Usage: cpuinfo [--speed]\n"
            "       cpuinfo --dump FILE\n"
+           "       cpuinfo --record FILE\n"
            "       cpuinfo --help\n"
            "\n"
            "Identifies the processor this runs on, or with --dump the one recorded in\n"
@@ -35,6 +37,9 @@ void WriteHelp(std::ostream& Out) {
            "FullName is taken after loading, with the clock measurement off unless\n"
            "--speed says so; then Speed is measured over 500 ms of this machine's clock,\n"
            "which is why --speed does not go with --dump.\n"
+           "--record FILE writes this processor's leaves to FILE as a dump, so that a\n"
+           "processor can be identified elsewhere with --dump; exit code 1 when FILE\n"
+           "cannot be written.\n"
            "\n"
            "A dump has one line per leaf, hexadecimal:\n"
            "  LEAF SUBLEAF: EAX EBX ECX EDX\n"
@@ -63,15 +68,17 @@ std::optional<TOptions> ReadOptions(std::span<const std::string_view> Args, std:
             Options.Help = true;
         } else if (Arg == "--speed") {
             Options.Speed = true;
-        } else if (Arg == "--dump" && Index + 1 < Args.size() && !Options.Dump) {
+        } else if (Arg == "--dump" && Index + 1 < Args.size() && !Options.Dump && !Options.Record) {
             Options.Dump = std::string(Args[++Index]);
+        } else if (Arg == "--record" && Index + 1 < Args.size() && !Options.Dump && !Options.Record) {
+            Options.Record = std::string(Args[++Index]);
         } else {
             Err << "cpuinfo: unexpected '" << Arg << "'; see cpuinfo --help\n";
             return std::nullopt;
         }
     }
-    if (Options.Speed && Options.Dump) {
-        Err << "cpuinfo: --speed measures this machine and does not go with --dump\n";
+    if (Options.Speed && (Options.Dump || Options.Record)) {
+        Err << "cpuinfo: --speed goes with neither --dump nor --record\n";
         return std::nullopt;
     }
     return Options;
@@ -102,6 +109,15 @@ int IdentifyDump(const std::string& Path, const TCpuSources& Running, std::ostre
     }
 }
 
+int Record(const std::string& Path, const TCpuSources& Running, std::ostream& Err) {
+    std::string Text = TCpuidDump::Record(Running.Cpuid, Running.Platform.GetSystemInfo());
+    if (!WriteFileBytes(Path, Text)) {
+        Err << "cpuinfo: cannot write " << Path << "\n";
+        return ecBadDump;
+    }
+    return ecOk;
+}
+
 }  // namespace
 
 int RunCpuinfo(std::span<const std::string_view> Args, const TCpuSources& Running, std::ostream& Out,
@@ -113,6 +129,7 @@ int RunCpuinfo(std::span<const std::string_view> Args, const TCpuSources& Runnin
         return ecOk;
     }
     if (Options->Dump) return IdentifyDump(*Options->Dump, Running, Out, Err);
+    if (Options->Record) return Record(*Options->Record, Running, Err);
     Identify(Running, Options->Speed, Out);
     return ecOk;
 }

@@ -38,6 +38,9 @@ TEST_F(CpuinfoCommand, RefusesWrongCommandLines) {
 TEST_F(CpuinfoCommand, ReportsUnreadableAndMalformedDumps) {
     EXPECT_EQ(ecBadDump, Run({"--dump", "/nonexistent/cpu.dump"}));
     EXPECT_NE(std::string::npos, Err.str().find("cannot read /nonexistent/cpu.dump"));
+    Err.str("");
+    EXPECT_EQ(ecBadDump, Run({"--dump", testing::TempDir()})) << "a folder opens but cannot be read";
+    EXPECT_NE(std::string::npos, Err.str().find("cannot read"));
 
     std::string Path = testing::TempDir() + "malformed.dump";
     std::ofstream(Path) << "# fine\n00000000 00000000: 00000002 0 0 0\n00000001 00000000: 672\n";
@@ -61,6 +64,29 @@ TEST_F(CpuinfoCommand, MeasuresTheMachineOnlyWithSpeed) {
     EXPECT_EQ(ecOk, Run({"--speed"}));
     EXPECT_NE(std::string::npos, Out.str().find("\"Speed\": 1000,"));
     EXPECT_NE(std::string::npos, Out.str().find("\"FullName\": \"Intel Pentium III\","));
+}
+
+// A recording of the machine, read back with --dump, identifies the same
+// processor, whatever the model (with brand string, extended leaves, no CPUID).
+TEST(CpuinfoRecord, ADumpOfTheRecordingIdentifiesLikeTheMachine) {
+    for (const char* Name : {"amd-duron.dump", "pentium3-katmai.dump", "no-cpuid-486.dump"}) {
+        TRecordedCpu Machine(CpuidDump(Name));
+        std::ostringstream Live, Replayed, Err;
+        std::string Path = testing::TempDir() + "recorded.dump";
+        ASSERT_EQ(ecOk, RunCpuinfo(std::vector<std::string_view>{}, Machine.Sources(), Live, Err)) << Name;
+        ASSERT_EQ(ecOk, RunCpuinfo(std::vector<std::string_view>{"--record", Path}, Machine.Sources(), Live, Err)) << Name;
+        TRecordedCpu Other(CpuidDump("pentium3-katmai.dump"));
+        ASSERT_EQ(ecOk, RunCpuinfo(std::vector<std::string_view>{"--dump", Path}, Other.Sources(), Replayed, Err))
+            << Name << Err.str();
+        EXPECT_EQ(Live.str(), Replayed.str()) << Name;
+    }
+}
+
+TEST_F(CpuinfoCommand, ReportsARecordThatCannotBeWritten) {
+    EXPECT_EQ(ecBadDump, Run({"--record", "/nonexistent/dir/cpu.dump"}));
+    EXPECT_NE(std::string::npos, Err.str().find("cannot write /nonexistent/dir/cpu.dump"));
+    Err.str("");
+    EXPECT_EQ(ecUsage, Run({"--record", "a", "--dump", "b"}));
 }
 
 TEST(CpuinfoJson, WritesWindows1252TextAsUtf8) {

@@ -2,15 +2,17 @@
 """The live processor, identified three ways, must agree.
 
 cpuinfo built natively and cpuinfo.exe under Wine execute the same
-instructions (64-bit and 32-bit code) and must write the same JSON, apart
-from the operating system's processor count and the clock. The vendor
-string, signature and standard feature word must match what the Linux
-kernel reports in /proc/cpuinfo.
+instructions and must write the same JSON, apart from the operating system's
+processor count and the clock; so must a --dump of what cpuinfo.exe --record
+wrote. The vendor string, signature and standard feature word must match
+what the Linux kernel reports in /proc/cpuinfo.
 """
 import argparse
 import json
 import subprocess
 import sys
+import tempfile
+from pathlib import Path
 
 # /proc/cpuinfo flag names of the standard feature word's bits.
 EDX_FLAGS = {
@@ -65,10 +67,16 @@ def main():
 
     native = run_json([args.native])
     windows = run_json([args.wine_run, args.windows])
+    with tempfile.TemporaryDirectory() as folder:
+        recording = Path(folder) / "live.dump"
+        # Wine shows the file system's root as drive Z:.
+        subprocess.run([args.wine_run, args.windows, "--record", "Z:" + str(recording)], check=True, timeout=300)
+        replayed = run_json([args.native, "--dump", str(recording)])
     failures = []
-    for key in native.keys() | windows.keys():
-        if key not in OS_FIGURES and native.get(key) != windows.get(key):
-            failures.append(f"{key}: native {native.get(key)!r}, Windows {windows.get(key)!r}")
+    for name, other in (("Windows", windows), ("recorded", replayed)):
+        for key in native.keys() | other.keys():
+            if key not in OS_FIGURES and native.get(key) != other.get(key):
+                failures.append(f"{key}: native {native.get(key)!r}, {name} {other.get(key)!r}")
 
     kernel = first_processor()
     signature = native["Signature"] & 0xFFFFFFFF & ~0x3000  # the kernel does not show the type
