@@ -3,7 +3,8 @@
 if(TORVANE_FUZZ OR (WIN32 AND NOT TORVANE_WIN32_TESTS))
   # The fuzz tree and the shipped programs' tree build no GoogleTest program.
   return()
-elseif(WIN32)
+elseif(WIN32 OR TORVANE_GTEST_FROM_SOURCE)
+  # Built from Debian's sources for a target without its own GoogleTest.
   set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
@@ -18,7 +19,7 @@ endif()
 function(torvane_add_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
-  if(WIN32)
+  if(WIN32 OR TORVANE_GTEST_FROM_SOURCE)
     target_link_libraries(${name} PRIVATE ${T_LIBS} gmock gtest_main)
   else()
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
