@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "app/Program.h"
-#include "platform/win32/GdiCanvas.h"
+#include "platform/win32/GdiTextRenderer.h"
 #include "platform/win32/Win32MemoryApi.h"
 #include "platform/win32/Win32MessageQueue.h"
 #include "platform/win32/Win32Registry.h"
@@ -20,7 +20,7 @@ std::string ExecutablePath() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitCommonControls();
-    LoadSystemColors();
+    PrepareDrawing();
     TWin32MemoryApi memory;
     TWin32MessageQueue queue;
     TWin32WindowSystem windows;

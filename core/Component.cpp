@@ -8,7 +8,31 @@ TComponent::TComponent(TComponent* AOwner) : FOwner(AOwner) {
 
 TComponent::~TComponent() {
     DestroyComponents();
+    while (!FFreeNotifies.empty()) {
+        TComponent* other = FFreeNotifies.back();
+        FFreeNotifies.pop_back();
+        other->Unlink(this);
+        other->Notification(this);
+    }
     if (FOwner) FOwner->Remove(this);
+}
+
+void TComponent::FreeNotification(TComponent* Other) {
+    if (!Other || Other == this || std::find(FFreeNotifies.begin(), FFreeNotifies.end(), Other) != FFreeNotifies.end())
+        return;
+    FFreeNotifies.push_back(Other);
+    Other->FFreeNotifies.push_back(this);
+}
+
+void TComponent::RemoveFreeNotification(TComponent* Other) {
+    if (!Other) return;
+    Unlink(Other);
+    Other->Unlink(this);
+}
+
+void TComponent::Unlink(TComponent* Other) {
+    auto it = std::find(FFreeNotifies.begin(), FFreeNotifies.end(), Other);
+    if (it != FFreeNotifies.end()) FFreeNotifies.erase(it);
 }
 
 void TComponent::DestroyComponents() {

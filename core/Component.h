@@ -31,18 +31,28 @@ public:
     // Tells every owned component (depth first) that loading is complete.
     void LoadedTree();
 
+    // Asks to be told, through Notification, when Other is destroyed: a
+    // component that refers to one it does not own (a menu, an image list)
+    // clears its reference there. Either side may go first.
+    void FreeNotification(TComponent* Other);
+    void RemoveFreeNotification(TComponent* Other);
+
 protected:
     // Destroys what this component owns, last created first. A derived
     // destructor calls it while its own members still live.
     void DestroyComponents();
+    // AComponent, which this one asked about, is being destroyed.
+    virtual void Notification(TComponent* AComponent) { (void)AComponent; }
 
 private:
     void Insert(TComponent* Child) { FComponents.push_back(Child); }
     void Remove(TComponent* Child);
+    void Unlink(TComponent* Other);
 
     TComponent* FOwner;
     std::string FName;
     std::vector<TComponent*> FComponents;
+    std::vector<TComponent*> FFreeNotifies;  // both ends of every link
     bool FLoaded = false;
     bool FDestroying = false;
 };

@@ -29,6 +29,12 @@ struct TPoint {
     friend bool operator==(const TPoint&, const TPoint&) = default;
 };
 
+struct TSize {
+    int Width = 0;
+    int Height = 0;
+    friend bool operator==(const TSize&, const TSize&) = default;
+};
+
 // Right and Bottom are exclusive, as in GDI.
 struct TRect {
     int Left = 0;

@@ -49,6 +49,9 @@ enum TControlChange {
     ccItems,         // list view rows, tree view nodes, status bar text
     ccImages,        // the image list a list or tree view draws from
     ccCursor,
+    ccFocus,         // the control asks for the keyboard focus
+    ccCapture,       // the control takes or gives back the mouse capture
+    ccReadOnly,      // edit
 };
 
 class TControlPeer {

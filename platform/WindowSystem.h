@@ -3,11 +3,16 @@
 #include <cstdint>
 #include <string>
 
-#include "core/Messages.h"
-#include "platform/TimerService.h"
-#include "platform/ControlPeer.h"
 #include "core/Graphics.h"
+#include "core/Messages.h"
+#include "platform/ControlPeer.h"
+#include "platform/TimerService.h"
 
+// <windows.h> maps this name onto MessageBoxA; see platform/MessageQueue.h.
+#undef MessageBox
+
+class TMenuItem;
+class TPopupMenu;
 
 class TWindowSystem {
 public:
@@ -16,7 +21,15 @@ public:
     virtual void ShowWindow(void* Wnd, int Command) = 0;
     virtual void PostToWindow(void* Wnd, uint32_t Msg, uintptr_t WParam, intptr_t LParam) = 0;
     virtual void SetForegroundWindow(void* Wnd) = 0;
-    virtual void ShowMessage(const std::string& Text, const std::string& Caption) = 0;
+    // A message box owned by the window Owner (none for nullptr), with the
+    // system's MB_ flags (core/Messages.h); returns the button pressed.
+    virtual int MessageBox(void* Owner, const std::string& Text, const std::string& Caption, uint32_t Flags) = 0;
+    // The system's default sound.
+    virtual void Beep() = 0;
+    // Shows Menu at (X, Y) of the screen, owned by the window Owner (a
+    // hidden window of the program's for nullptr), and waits until it
+    // closes; the item the user chose, or nullptr.
+    virtual TMenuItem* TrackPopupMenu(TPopupMenu& Menu, int X, int Y, void* Owner) = 0;
     // The desktop without the task bar.
     virtual TRect WorkArea() = 0;
     // nullptr where controls live without windows.

@@ -22,7 +22,7 @@ void TApplication::Run() {
 void TApplication::Terminate() { FQueue.PostQuitMessage(0); }
 
 void TApplication::ShowException(const std::exception& E) {
-    FWindows.ShowMessage(E.what(), FTitle);
+    FWindows.MessageBox(FMainForm ? FMainForm->Handle() : nullptr, E.what(), FTitle, MB_OK_BUTTON | MB_ICONERROR_STYLE);
 }
 
 void TApplication::Restore() {

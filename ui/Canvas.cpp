@@ -24,3 +24,28 @@ void TCanvas::StretchDraw(const TRect& Dest, const TBitmap& Bitmap) {
     else
         CopyRect(Dest, Bitmap.Canvas(), Bounds(0, 0, Bitmap.Width(), Bitmap.Height()));
 }
+
+TRect TCanvas::DrawText(const TRect& Rect, std::string_view Text, unsigned Format) {
+    const TTextMetric metric = TextMetric();
+    TTextBlock block = LayoutText(Text, Rect, Format, metric.Height, [this](std::string_view t) { return TextWidth(t); });
+    if (Format & tfCalcRect) return block.Extent;
+    const TRect* clip = (Format & tfNoClip) ? nullptr : &Rect;
+    for (const TTextLine& line : block.Lines) {
+        DrawTextLine(line.X, line.Y, line.Text, clip);
+        if (line.Underline < 0) continue;
+        const std::string_view text = line.Text;
+        const int from = line.X + TextWidth(text.substr(0, line.Underline));
+        const int to = line.X + TextWidth(text.substr(0, line.Underline + 1));
+        const int y = line.Y + metric.Ascent + 1;
+        if (clip && !clip->Contains({from, y})) continue;
+        const TPen saved = FPen;
+        const TPoint position = FPenPos;
+        FPen.SetColor(FFont.Color());
+        FPen.SetStyle(psSolid);
+        MoveTo(from, y);
+        LineTo(to, y);
+        FPen = saved;
+        FPenPos = position;
+    }
+    return block.Extent;
+}

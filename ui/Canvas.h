@@ -4,8 +4,15 @@
 // copies that may overlap. TGdiCanvas draws on a Windows device context,
 // TRasterCanvas into a TBitmap's pixels; both give the same pixels.
 #include <cstdint>
+#include <string_view>
 
 #include "core/Graphics.h"
+#include "ui/Font.h"
+#include "ui/TextLayout.h"
+#include "ui/TextRenderer.h"
+
+// <windows.h> maps this name onto DrawTextA; see platform/MessageQueue.h.
+#undef DrawText
 
 class TBitmap;
 
@@ -47,6 +54,13 @@ public:
 
     TPen& Pen() { return FPen; }
     TBrush& Brush() { return FBrush; }
+    const TPen& Pen() const { return FPen; }
+    const TBrush& Brush() const { return FBrush; }
+    // The font that text is drawn in, in its colour; with a solid brush the
+    // text's cells are filled with the brush first, with a clear one the
+    // glyphs go straight over what is there.
+    TFont& Font() { return FFont; }
+    const TFont& Font() const { return FFont; }
 
     TPoint PenPos() const { return FPenPos; }
     void MoveTo(int X, int Y) { FPenPos = {X, Y}; }
@@ -81,6 +95,19 @@ public:
     void Draw(int X, int Y, const TBitmap& Bitmap);
     void StretchDraw(const TRect& Dest, const TBitmap& Bitmap);
 
+    // Text: one line at (X, Y), its top-left corner; the same cut to Clip.
+    void TextOut(int X, int Y, std::string_view Text) { DrawTextLine(X, Y, Text, nullptr); }
+    void TextRect(const TRect& Clip, int X, int Y, std::string_view Text) { DrawTextLine(X, Y, Text, &Clip); }
+    virtual TSize TextExtent(std::string_view Text) const = 0;
+    int TextWidth(std::string_view Text) const { return TextExtent(Text).Width; }
+    int TextHeight(std::string_view Text) const { return TextExtent(Text).Height; }
+    virtual TTextMetric TextMetric() const = 0;
+    // Lays Text out in Rect by the TTextFormat flags and draws it (cut to
+    // Rect unless tfNoClip), underlining the accelerator in the font's
+    // colour. Returns the extent of the lines; with tfCalcRect it only
+    // measures.
+    TRect DrawText(const TRect& Rect, std::string_view Text, unsigned Format);
+
     // The area that drawing can reach.
     virtual TRect ClipRect() const = 0;
     // A system colour resolved the way this canvas draws it, clNone as white.
@@ -90,6 +117,7 @@ public:
 
 protected:
     virtual void Line(TPoint From, TPoint To) = 0;
+    virtual void DrawTextLine(int X, int Y, std::string_view Text, const TRect* Clip) = 0;
     // Copies the whole of Source to Dest except the pixels of the plain
     // colour Transparent.
     virtual void CopyTransparent(const TRect& Dest, const TBitmap& Source, TColor Transparent) = 0;
@@ -97,5 +125,6 @@ protected:
 private:
     TPen FPen;
     TBrush FBrush;
+    TFont FFont;
     TPoint FPenPos;
 };

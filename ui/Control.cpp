@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/Menus.h"
+
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
     FFont.OnChange = TNotifyEvent([this](TObject*) { Changed(ccFont); });
 }
@@ -13,28 +15,57 @@ TControl::~TControl() {
     SetParent(nullptr);
 }
 
+TWinControl* TopParent(TControl& Control) {
+    TWinControl* top = Control.Parent();
+    if (!top) return dynamic_cast<TWinControl*>(&Control);
+    while (top->Parent()) top = top->Parent();
+    return top;
+}
+
 void TControl::SetParent(TWinControl* Value) {
     if (Value == FParent) return;
+    if (FFocused) {  // the focus stays behind in the old window
+        FFocused = false;
+        if (TWinControl* top = TopParent(*this); top && top->FActiveControl == this) top->FActiveControl = nullptr;
+    }
     if (FParent) {
         auto& list = FParent->FControls;
         list.erase(std::find(list.begin(), list.end(), this));
+        if (FAlign != alNone) FParent->AlignControls();
     }
     FParent = Value;
-    if (FParent) FParent->FControls.push_back(this);
+    if (FParent) {
+        FParent->FControls.push_back(this);
+        if (FAlign != alNone) FParent->AlignControls();
+    }
 }
 
 void TControl::SetBounds(int Left, int Top, int Width, int Height) {
-    TRect r = Bounds(Left, Top, Width, Height);
+    TRect r = Bounds(Left, Top, std::max(Width, 0), std::max(Height, 0));
     if (r == FBounds) return;
+    bool resized = r.Width() != FBounds.Width() || r.Height() != FBounds.Height();
     FBounds = r;
     Changed(ccBounds);
+    BoundsChanged(resized);
 }
 
 void TControl::BoundsFromWindow(const TRect& Value) {
     if (Value == FBounds) return;
     bool resized = Value.Width() != FBounds.Width() || Value.Height() != FBounds.Height();
     FBounds = Value;
-    if (resized) OnResize(this);
+    BoundsChanged(resized);
+}
+
+void TControl::BoundsChanged(bool Resized) {
+    if (!Resized) return;
+    OnResize(this);
+    if (FAlign != alNone && FParent) FParent->AlignControls();
+}
+
+void TControl::SetAlign(TAlign Value) {
+    if (Value == FAlign) return;
+    FAlign = Value;
+    if (FParent) FParent->AlignControls();
 }
 
 void TControl::SetCursor(TCursor Value) {
@@ -47,6 +78,7 @@ void TControl::SetVisible(bool Value) {
     if (Value == FVisible) return;
     FVisible = Value;
     Changed(ccVisible);
+    if (FAlign != alNone && FParent) FParent->AlignControls();
 }
 
 void TControl::SetEnabled(bool Value) {
@@ -67,12 +99,63 @@ void TControl::SetHint(const std::string& Value) {
     Changed(ccHint);
 }
 
+// With a window the system moves the focus and says so; without one the
+// focus moves here at once, from the control that had it.
+void TControl::SetFocus() {
+    if (FPeer) return Changed(ccFocus);
+    if (FFocused) return;
+    if (TWinControl* top = TopParent(*this); top && top->FActiveControl) top->FActiveControl->FocusFromWindow(false);
+    FocusFromWindow(true);
+}
+
+void TControl::FocusFromWindow(bool Value) {
+    if (Value == FFocused) return;
+    FFocused = Value;
+    if (TWinControl* top = TopParent(*this)) {
+        if (Value) top->FActiveControl = this;
+        else if (top->FActiveControl == this) top->FActiveControl = nullptr;
+    }
+    if (Value) OnEnter(this);
+    else OnExit(this);
+}
+
+void TControl::SetMouseCapture(bool Value) {
+    if (Value == FMouseCapture) return;
+    FMouseCapture = Value;
+    Changed(ccCapture);
+}
+
+void TControl::SetPopupMenu(TPopupMenu* Value) {
+    if (Value == FPopupMenu) return;
+    RemoveFreeNotification(FPopupMenu);
+    FPopupMenu = Value;
+    FreeNotification(Value);
+}
+
+void TControl::Notification(TComponent* AComponent) {
+    if (AComponent == FPopupMenu) FPopupMenu = nullptr;
+}
+
+bool TControl::ContextPopup(int ScreenX, int ScreenY) {
+    for (TControl* c = this; c; c = c->Parent()) {
+        TPopupMenu* menu = c->PopupMenu();
+        if (!menu) continue;
+        if (!menu->AutoPopup()) return false;
+        menu->SetPopupComponent(this);
+        menu->Popup(ScreenX, ScreenY);
+        return true;
+    }
+    return false;
+}
+
 void TControl::CreatePeers(TPeerFactory& Factory) {
     FPeer = Factory.CreatePeer(*this, FParent ? FParent->Peer() : nullptr);
 }
 
 TWinControl::~TWinControl() {
-    // Children owned elsewhere outlive the link to this parent.
+    // The children's windows go while they can still reach the form (whose
+    // tool-tips name them); children owned elsewhere outlive the link.
+    DestroyPeers();
     while (!FControls.empty()) FControls.back()->SetParent(nullptr);
 }
 
@@ -84,4 +167,29 @@ void TWinControl::CreatePeers(TPeerFactory& Factory) {
 void TWinControl::DestroyPeers() {
     for (TControl* c : FControls) c->DestroyPeers();
     TControl::DestroyPeers();
+}
+
+void TWinControl::BoundsChanged(bool Resized) {
+    TControl::BoundsChanged(Resized);
+    if (Resized) AlignControls();
+}
+
+void TWinControl::AlignControls() {
+    if (FAligning) return;  // the children's own moves come back here
+    FAligning = true;
+    TRect r = ClientRect();
+    for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
+        for (TControl* c : FControls) {
+            if (c->Align() != align || !c->Visible()) continue;
+            const int w = std::min(c->Width(), std::max(r.Width(), 0)), h = std::min(c->Height(), std::max(r.Height(), 0));
+            switch (align) {
+                case alTop: c->SetBounds(r.Left, r.Top, r.Width(), c->Height()); r.Top += h; break;
+                case alBottom: c->SetBounds(r.Left, r.Bottom - c->Height(), r.Width(), c->Height()); r.Bottom -= h; break;
+                case alLeft: c->SetBounds(r.Left, r.Top, c->Width(), r.Height()); r.Left += w; break;
+                case alRight: c->SetBounds(r.Right - c->Width(), r.Top, c->Width(), r.Height()); r.Right -= w; break;
+                default: c->SetBounds(r.Left, r.Top, r.Width(), r.Height()); break;
+            }
+        }
+    }
+    FAligning = false;
 }

@@ -10,8 +10,14 @@
 //   once per change;
 // - what the user does in the window reaches the control through the
 //   ...FromWindow and Mouse... calls, which update the state first and then
-//   raise the events.
+//   raise the events;
+// - a control with an Align other than alNone is placed by its parent: top
+//   and bottom ones across the parent's client area in the order they were
+//   added, then left and right ones in the height that is left, then the
+//   client one in what remains; its own size is kept across the edge it
+//   stands on.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,6 +34,7 @@ class TPopupMenu;
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TShiftFlag { ssShift = 1, ssAlt = 2, ssCtrl = 4 };
 enum TCursor { crDefault, crArrow, crHandPoint, crHourGlass };
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
 // Sender, button, shift flags, position in the control.
 using TMouseEvent = TEvent<TMouseButton, int, int, int>;
@@ -53,6 +60,9 @@ public:
     int Width() const { return FBounds.Width(); }
     int Height() const { return FBounds.Height(); }
 
+    TAlign Align() const { return FAlign; }
+    void SetAlign(TAlign Value);
+
     bool Visible() const { return FVisible; }
     void SetVisible(bool Value);
     bool Enabled() const { return FEnabled; }
@@ -67,7 +77,21 @@ public:
     void SetCursor(TCursor Value);
     // The menu that a right click on the control pops up.
     TPopupMenu* PopupMenu() const { return FPopupMenu; }
-    void SetPopupMenu(TPopupMenu* Value) { FPopupMenu = Value; }
+    void SetPopupMenu(TPopupMenu* Value);
+    // A right click (or the menu key) at (X, Y) of the screen: pops up the
+    // control's menu, or else its nearest parent's, for this control; false
+    // when none has one that pops up by itself.
+    bool ContextPopup(int ScreenX, int ScreenY);
+
+    // The keyboard focus. SetFocus asks for it; Focused follows what the
+    // window system says (or, without windows, the request at once), and
+    // OnEnter and OnExit are raised as it comes and goes.
+    bool Focused() const { return FFocused; }
+    void SetFocus();
+    // Whether the mouse is captured by the control: its window then gets
+    // every mouse message until the capture is given back or taken away.
+    bool MouseCapture() const { return FMouseCapture; }
+    void SetMouseCapture(bool Value);
 
     TNotifyEvent OnClick;
     TNotifyEvent OnResize;
@@ -76,7 +100,10 @@ public:
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
     TKeyEvent OnKeyDown;
+    TKeyEvent OnKeyUp;
     TKeyPressEvent OnKeyPress;
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
 
     virtual void Click() { OnClick(this); }
     // Self-drawn controls paint here; standard kinds are drawn by the system.
@@ -90,8 +117,13 @@ public:
     virtual void MouseEnter() { OnMouseEnter(this); }
     virtual void MouseLeave() { OnMouseLeave(this); }
     virtual void KeyDown(uint16_t& Key, int Shift) { OnKeyDown(this, Key, Shift); }
+    virtual void KeyUp(uint16_t& Key, int Shift) { OnKeyUp(this, Key, Shift); }
     virtual void KeyPress(char& Key) { OnKeyPress(this, Key); }
     void BoundsFromWindow(const TRect& Value);
+    // The focus came to the control or left it.
+    virtual void FocusFromWindow(bool Value);
+    // The system took the capture away (or confirmed that it is given back).
+    void CaptureLostFromWindow() { FMouseCapture = false; }
 
     TControlPeer* Peer() const { return FPeer.get(); }
     void* Handle() const { return FPeer ? FPeer->Handle() : nullptr; }
@@ -103,9 +135,16 @@ protected:
     void Changed(TControlChange What) {
         if (FPeer) FPeer->Changed(What);
     }
+    // The bounds changed, by the program or by the window system.
+    virtual void BoundsChanged(bool Resized);
+    void Notification(TComponent* AComponent) override;
 
 private:
+    friend class TWinControl;
     TWinControl* FParent = nullptr;
+    TAlign FAlign = alNone;
+    bool FFocused = false;
+    bool FMouseCapture = false;
     TRect FBounds;
     bool FVisible = true;
     bool FEnabled = true;
@@ -127,7 +166,44 @@ public:
     void CreatePeers(TPeerFactory& Factory) override;
     void DestroyPeers() override;
 
+    // The area the children are placed in, in the control's own coordinates.
+    virtual TRect ClientRect() const { return Bounds(0, 0, Width(), Height()); }
+    // Places the aligned children (see the rules at the top).
+    void AlignControls();
+    // The control that has the focus among the children, at any depth, of
+    // this top-level control; nullptr when none has it.
+    TControl* ActiveControl() const { return FActiveControl; }
+
+protected:
+    void BoundsChanged(bool Resized) override;
+
 private:
     friend class TControl;
     std::vector<TControl*> FControls;
+    TControl* FActiveControl = nullptr;
+    bool FAligning = false;
 };
+
+// Changes of a list of items told to the window at once, or, between Begin
+// and the matching End, once at the end.
+class TChangeBatch {
+public:
+    explicit TChangeBatch(std::function<void()> Tell) : FTell(std::move(Tell)) {}
+    void Begin() { ++FDepth; }
+    void End() {
+        if (FDepth > 0 && --FDepth == 0 && FPending) Changed();
+    }
+    void Changed() {
+        FPending = FDepth > 0;
+        if (!FPending) FTell();
+    }
+
+private:
+    std::function<void()> FTell;
+    int FDepth = 0;
+    bool FPending = false;
+};
+
+// The form (or other top-level control) that Control is in; nullptr when it
+// has no parent at all.
+TWinControl* TopParent(TControl& Control);

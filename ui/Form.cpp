@@ -41,11 +41,14 @@ void TForm::SetClientSize(int Width, int Height) {
     FClientHeight = Height;
     if (!Peer()) SetBounds(Left(), Top(), Width, Height);
     else Changed(ccClientSize);
+    AlignControls();
 }
 
 void TForm::ClientSizeFromWindow(int Width, int Height) {
+    if (Width == FClientWidth && Height == FClientHeight) return;
     FClientWidth = Width;
     FClientHeight = Height;
+    AlignControls();
 }
 
 void TForm::SetMinSize(int Width, int Height) {

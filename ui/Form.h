@@ -33,6 +33,7 @@ public:
     int ClientWidth() const { return FClientWidth; }
     int ClientHeight() const { return FClientHeight; }
     void SetClientSize(int Width, int Height);
+    TRect ClientRect() const override { return Bounds(0, 0, FClientWidth, FClientHeight); }
     // The smallest size the user can give a sizeable window (its outer size).
     int MinWidth() const { return FMinWidth; }
     int MinHeight() const { return FMinHeight; }

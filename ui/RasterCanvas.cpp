@@ -167,3 +167,23 @@ void TRasterCanvas::Copy(const TRect& Dest, const TBitmap& Source, const TRect& 
     }
     FBitmap.Changed();
 }
+
+TSize TRasterCanvas::TextExtent(std::string_view Text) const { return TextRenderer().Extent(Font(), Text); }
+
+TTextMetric TRasterCanvas::TextMetric() const { return TextRenderer().Metric(Font()); }
+
+// The renderer draws into the block of pixels that the text may reach: its
+// cell, with room around it for glyphs that stand out of their cells, cut
+// to the bitmap and to Clip.
+void TRasterCanvas::DrawTextLine(int X, int Y, std::string_view Text, const TRect* Clip) {
+    const TSize cell = TextExtent(Text);
+    const int margin = std::max(1, TextMetric().Height);
+    TRect area = Intersection(Bounds(X - margin, Y - margin, cell.Width + 2 * margin, cell.Height + 2 * margin), ClipRect());
+    if (Clip) area = Intersection(area, *Clip);
+    if (area.Right <= area.Left || area.Bottom <= area.Top) return;
+    const TPixelBlock block{FBitmap.ScanLine(area.Top) + area.Left, area.Width(), area.Height(), FBitmap.Width()};
+    const uint32_t background = PixelOf(Brush().Color());
+    TextRenderer().Draw(Font(), Text, X - area.Left, Y - area.Top, PixelOf(Font().Color()),
+                        Brush().Style() == bsSolid ? &background : nullptr, block);
+    FBitmap.Changed();
+}

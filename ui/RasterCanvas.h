@@ -18,12 +18,15 @@ public:
     void RoundRect(const TRect& Rect, int EllipseWidth, int EllipseHeight) override;
     // Sources must be bitmaps' canvases.
     void CopyRect(const TRect& Dest, const TCanvas& Source, const TRect& SourceRect) override;
+    TSize TextExtent(std::string_view Text) const override;
+    TTextMetric TextMetric() const override;
     TRect ClipRect() const override;
     TColor ColorToRGB(TColor Color) const override;
     const TBitmap* Bitmap() const override { return &FBitmap; }
 
 protected:
     void Line(TPoint From, TPoint To) override;
+    void DrawTextLine(int X, int Y, std::string_view Text, const TRect* Clip) override;
     void CopyTransparent(const TRect& Dest, const TBitmap& Source, TColor Transparent) override;
 
 private:

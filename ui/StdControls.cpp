@@ -20,3 +20,14 @@ void TRadioButton::SetChecked(bool Value) {
     }
     Click();
 }
+
+TStatusBar::TStatusBar(TComponent* AOwner) : TControl(AOwner) {
+    SetBounds(0, 0, 200, 19);
+    SetAlign(alBottom);
+}
+
+void TStatusBar::SetSimpleText(const std::string& Value) {
+    if (Value == FSimpleText) return;
+    FSimpleText = Value;
+    Changed(ccText);
+}

@@ -60,3 +60,16 @@ public:
 private:
     bool FChecked = false;
 };
+
+// A status bar with one simple text across its width, at the bottom of its
+// parent by default.
+class TStatusBar : public TControl {
+public:
+    explicit TStatusBar(TComponent* AOwner);
+    TControlKind Kind() const override { return ckStatusBar; }
+    const std::string& SimpleText() const { return FSimpleText; }
+    void SetSimpleText(const std::string& Value);
+
+private:
+    std::string FSimpleText;
+};

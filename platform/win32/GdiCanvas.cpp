@@ -135,6 +135,38 @@ void TGdiCanvas::CopyTransparent(const TRect& Dest, const TBitmap& Source, TColo
     SetTextColor(FDC, oldText);
 }
 
+TSize TGdiCanvas::TextExtent(std::string_view Text) const {
+    TSelection font(FDC, FFonts.Get(Font()), false);
+    SIZE size{};
+    GetTextExtentPoint32A(FDC, Text.data(), static_cast<int>(Text.size()), &size);
+    return {size.cx, size.cy};
+}
+
+TTextMetric TGdiCanvas::TextMetric() const {
+    TSelection font(FDC, FFonts.Get(Font()), false);
+    TEXTMETRICA metric{};
+    GetTextMetricsA(FDC, &metric);
+    return {metric.tmHeight, metric.tmAscent};
+}
+
+// The cells are filled with the brush when it is solid (an opaque
+// background), left as they are when it is clear.
+void TGdiCanvas::DrawTextLine(int X, int Y, std::string_view Text, const TRect* Clip) {
+    TSelection font(FDC, FFonts.Get(Font()), false);
+    const bool opaque = Brush().Style() == bsSolid;
+    const int oldMode = SetBkMode(FDC, opaque ? OPAQUE : TRANSPARENT);
+    const COLORREF oldBack = SetBkColor(FDC, ColorToRGB(Brush().Color()));
+    const COLORREF oldText = SetTextColor(FDC, ColorToRGB(Font().Color()));
+    const UINT oldAlign = SetTextAlign(FDC, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+    RECT clip = Clip ? ToRECT(*Clip) : RECT{};
+    ExtTextOutA(FDC, X, Y, Clip ? ETO_CLIPPED : 0, Clip ? &clip : nullptr, Text.data(), static_cast<UINT>(Text.size()),
+                nullptr);
+    SetTextAlign(FDC, oldAlign);
+    SetTextColor(FDC, oldText);
+    SetBkColor(FDC, oldBack);
+    SetBkMode(FDC, oldMode);
+}
+
 void LoadSystemColors() {
     for (int i = 0; i < SystemColorCount; ++i) SetSystemColorRGB(i, GetSysColor(i));
 }

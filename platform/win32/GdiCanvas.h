@@ -3,6 +3,7 @@
 // The canvas does not own the DC.
 #include <windows.h>
 
+#include "platform/win32/GdiFont.h"
 #include "ui/Canvas.h"
 
 class TGdiCanvas : public TCanvas {
@@ -19,11 +20,14 @@ public:
     void RoundRect(const TRect& Rect, int EllipseWidth, int EllipseHeight) override;
     // Sources are bitmaps' canvases or GDI canvases.
     void CopyRect(const TRect& Dest, const TCanvas& Source, const TRect& SourceRect) override;
+    TSize TextExtent(std::string_view Text) const override;
+    TTextMetric TextMetric() const override;
     TRect ClipRect() const override;
     TColor ColorToRGB(TColor Color) const override;
 
 protected:
     void Line(TPoint From, TPoint To) override;
+    void DrawTextLine(int X, int Y, std::string_view Text, const TRect* Clip) override;
     void CopyTransparent(const TRect& Dest, const TBitmap& Source, TColor Transparent) override;
 
 private:
@@ -32,6 +36,7 @@ private:
     void BrushRect(const TRect& Rect, int(WINAPI* Paint)(HDC, const RECT*, HBRUSH));
 
     HDC FDC;
+    mutable TGdiFontCache FFonts;
 };
 
 // Gives bitmaps the running system's colours instead of the classic ones.

@@ -22,6 +22,11 @@ const TPeerKind PeerKinds[] = {
     {ckPanel, CreateCustomPeer},
     {ckPageControl, CreatePageControlPeer},
     {ckTabSheet, CreateTabSheetPeer},
+    {ckTrackBar, CreateTrackBarPeer},
+    {ckEdit, CreateEditPeer},
+    {ckListView, CreateListViewPeer},
+    {ckTreeView, CreateTreeViewPeer},
+    {ckStatusBar, CreateStatusBarPeer},
 };
 }  // namespace
 

@@ -1,4 +1,6 @@
 #pragma once
+#include <windows.h>  // first: the interface takes back the names it maps
+
 #include "platform/WindowSystem.h"
 #include "platform/win32/Win32Peers.h"
 #include "platform/win32/Win32Timers.h"
@@ -9,7 +11,9 @@ public:
     void ShowWindow(void* Wnd, int Command) override;
     void PostToWindow(void* Wnd, uint32_t Msg, uintptr_t WParam, intptr_t LParam) override;
     void SetForegroundWindow(void* Wnd) override;
-    void ShowMessage(const std::string& Text, const std::string& Caption) override;
+    int MessageBox(void* Owner, const std::string& Text, const std::string& Caption, uint32_t Flags) override;
+    void Beep() override;
+    TMenuItem* TrackPopupMenu(TPopupMenu& Menu, int X, int Y, void* Owner) override;
     TRect WorkArea() override;
     TPeerFactory* PeerFactory() override { return &FPeers; }
     TTimerService& Timers() override { return FTimers; }

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include <functional>
+
 #include "platform/WindowSystem.h"
 #include "tests/fakes/VirtualTimers.h"
 
@@ -19,7 +21,17 @@ public:
     std::string FoundClass, FoundTitle;
     std::vector<std::pair<void*, int>> Shown;
     std::vector<TPosted> Posted;
-    std::vector<std::string> MessageBoxes;
+    struct TMessageBox {
+        std::string Text, Caption;
+        uint32_t Flags;
+    };
+    std::vector<TMessageBox> MessageBoxes;
+    int Beeps = 0;
+    // What the user does with a popped-up menu: the item chosen, or nullptr.
+    std::function<TMenuItem*(TPopupMenu&, int X, int Y)> ChooseFromMenu = [](TPopupMenu&, int, int) {
+        return static_cast<TMenuItem*>(nullptr);
+    };
+    int Popups = 0;
     TRect Area{0, 0, 1024, 738};
     TVirtualTimers Clock;
 
@@ -33,7 +45,15 @@ public:
         Posted.push_back({Wnd, Msg, WParam, LParam});
     }
     void SetForegroundWindow(void*) override {}
-    void ShowMessage(const std::string& Text, const std::string&) override { MessageBoxes.push_back(Text); }
+    int MessageBox(void*, const std::string& Text, const std::string& Caption, uint32_t Flags) override {
+        MessageBoxes.push_back({Text, Caption, Flags});
+        return IDOK_ANSWER;
+    }
+    void Beep() override { ++Beeps; }
+    TMenuItem* TrackPopupMenu(TPopupMenu& Menu, int X, int Y, void*) override {
+        ++Popups;
+        return ChooseFromMenu(Menu, X, Y);
+    }
     TRect WorkArea() override { return Area; }
     TPeerFactory* PeerFactory() override { return nullptr; }
     TTimerService& Timers() override { return Clock; }

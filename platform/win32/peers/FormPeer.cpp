@@ -2,12 +2,11 @@
 
 #include "platform/win32/GdiCanvas.h"
 #include "platform/win32/LayeredWindow.h"
+#include "platform/win32/Win32Menus.h"
 #include "platform/win32/peers/StdPeers.h"
 #include "ui/Form.h"
 
 namespace {
-
-TMenuItemMessage MenuItemHandler = nullptr;
 
 struct TFrameStyle {
     DWORD Style;
@@ -44,8 +43,6 @@ HWND CreateFormWindow(TForm& Form) {
 }
 
 }  // namespace
-
-void SetMenuItemHandler(TMenuItemMessage Handler) { MenuItemHandler = Handler; }
 
 std::unique_ptr<TControlPeer> CreateFormPeer(TControl& Control, TControlPeer*) {
     return std::make_unique<TFormPeer>(static_cast<TForm&>(Control));
@@ -114,8 +111,7 @@ bool TFormPeer::WindowMessage(UINT Msg, WPARAM WParam, LPARAM LParam, LRESULT& R
             return true;
         case WM_DRAWITEM:
         case WM_MEASUREITEM:
-            if (MenuItemHandler && reinterpret_cast<DRAWITEMSTRUCT*>(LParam)->CtlType == ODT_MENU &&
-                MenuItemHandler(Msg, LParam)) {
+            if (MenuItemMessage(Msg, LParam)) {
                 Result = TRUE;
                 return true;
             }

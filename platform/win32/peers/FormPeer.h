@@ -20,7 +20,3 @@ private:
     void ApplyClientSize();
     THintWindow FHints;
 };
-
-// Owner-drawn menu items reach the form's window; the menu code handles them.
-using TMenuItemMessage = bool (*)(UINT Msg, LPARAM LParam);
-void SetMenuItemHandler(TMenuItemMessage Handler);

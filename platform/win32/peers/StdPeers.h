@@ -16,3 +16,8 @@ std::unique_ptr<TControlPeer> CreateRadioButtonPeer(TControl& Control, TControlP
 std::unique_ptr<TControlPeer> CreateGroupBoxPeer(TControl& Control, TControlPeer* Parent);
 std::unique_ptr<TControlPeer> CreatePageControlPeer(TControl& Control, TControlPeer* Parent);
 std::unique_ptr<TControlPeer> CreateTabSheetPeer(TControl& Control, TControlPeer* Parent);
+std::unique_ptr<TControlPeer> CreateTrackBarPeer(TControl& Control, TControlPeer* Parent);
+std::unique_ptr<TControlPeer> CreateEditPeer(TControl& Control, TControlPeer* Parent);
+std::unique_ptr<TControlPeer> CreateListViewPeer(TControl& Control, TControlPeer* Parent);
+std::unique_ptr<TControlPeer> CreateTreeViewPeer(TControl& Control, TControlPeer* Parent);
+std::unique_ptr<TControlPeer> CreateStatusBarPeer(TControl& Control, TControlPeer* Parent);

@@ -1,21 +1,12 @@
 #include "platform/win32/peers/Win32Peer.h"
 
 #include "platform/win32/GdiCanvas.h"
+#include "platform/win32/GdiFont.h"
 #include "platform/win32/peers/FormPeer.h"
 
 namespace {
 
 const char* const PeerProperty = "TorvanePeer";
-
-HFONT CreateFontFor(const TFont& Font) {
-    HDC screen = GetDC(nullptr);
-    int height = -MulDiv(Font.Size(), GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    int style = Font.Style();
-    return CreateFontA(height, 0, 0, 0, (style & fsBold) ? FW_BOLD : FW_NORMAL, (style & fsItalic) != 0,
-                       (style & fsUnderline) != 0, (style & fsStrikeOut) != 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Font.Name().c_str());
-}
 
 int ShiftState(WPARAM Keys) {
     int shift = 0;
@@ -99,6 +90,15 @@ TWin32Peer::~TWin32Peer() {
 TWin32Peer* TWin32Peer::PeerOf(HWND Wnd) { return Wnd ? static_cast<TWin32Peer*>(GetPropA(Wnd, PeerProperty)) : nullptr; }
 
 void TWin32Peer::Changed(TControlChange What) {
+    // What the window says back about a change the program makes is not a
+    // change by the user.
+    const bool applying = FApplying;
+    FApplying = true;
+    Apply(What);
+    FApplying = applying;
+}
+
+void TWin32Peer::Apply(TControlChange What) {
     switch (What) {
         case ccBounds: {
             const TRect& r = FControl.BoundsRect();
@@ -112,6 +112,11 @@ void TWin32Peer::Changed(TControlChange What) {
         case ccHint: ApplyHint(); break;
         case ccFont: ApplyFont(); break;
         case ccCursor: ApplyCursor(); break;
+        case ccFocus: ::SetFocus(FWnd); break;
+        case ccCapture:
+            if (FControl.MouseCapture()) SetCapture(FWnd);
+            else if (GetCapture() == FWnd) ReleaseCapture();
+            break;
         default: KindChanged(What); break;
     }
 }
@@ -163,8 +168,20 @@ bool TWin32Peer::WindowMessage(UINT Msg, WPARAM WParam, LPARAM LParam, LRESULT& 
             Result = TRUE;
             return true;
         case WM_KEYDOWN:
+        case WM_KEYUP:
         case WM_CHAR:
             return KeyMessage(Msg, WParam, Result);
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            FControl.FocusFromWindow(Msg == WM_SETFOCUS);
+            return false;
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(LParam) != FWnd) FControl.CaptureLostFromWindow();
+            return false;
+        case WM_CONTEXTMENU:
+            if (!ContextMenu(LParam)) return false;
+            Result = 0;
+            return true;
         case WM_PAINT:
             if (FControl.Kind() != ckCustom) return false;
             {
@@ -222,11 +239,11 @@ bool TWin32Peer::MouseMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
 
 bool TWin32Peer::KeyMessage(UINT Msg, WPARAM WParam, LRESULT& Result) {
     Result = 0;
-    if (Msg == WM_KEYDOWN) {
+    if (Msg == WM_KEYDOWN || Msg == WM_KEYUP) {
         auto key = static_cast<uint16_t>(WParam);
-        FControl.KeyDown(key, KeyShiftState());
-        if (key == 0) return true;  // swallowed
-        return false;
+        if (Msg == WM_KEYDOWN) FControl.KeyDown(key, KeyShiftState());
+        else FControl.KeyUp(key, KeyShiftState());
+        return key == 0;  // swallowed
     }
     char key = static_cast<char>(WParam);
     FControl.KeyPress(key);
@@ -238,6 +255,18 @@ bool TWin32Peer::KeyMessage(UINT Msg, WPARAM WParam, LRESULT& Result) {
     return false;
 }
 
+// A right click or the menu key; the key gives no point, so the menu comes
+// at the window's middle.
+bool TWin32Peer::ContextMenu(LPARAM LParam) {
+    POINT p{static_cast<short>(LOWORD(LParam)), static_cast<short>(HIWORD(LParam))};
+    if (LParam == -1) {
+        RECT r;
+        GetWindowRect(FWnd, &r);
+        p = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
+    return FControl.ContextPopup(p.x, p.y);
+}
+
 // Where the system put the window, in the parent's client coordinates.
 void TWin32Peer::ReadBounds() {
     RECT r;
@@ -245,11 +274,6 @@ void TWin32Peer::ReadBounds() {
     if (HWND parent = (GetWindowLongA(FWnd, GWL_STYLE) & WS_CHILD) ? GetParent(FWnd) : nullptr)
         MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
     FControl.BoundsFromWindow(TRect{r.left, r.top, r.right, r.bottom});
-}
-
-void TWin32Peer::ApplyAll() {
-    ApplyFont();
-    ApplyCursor();
 }
 
 // The form's tool-tips show the control's hint; a control outside any form
@@ -263,7 +287,7 @@ void TWin32Peer::ApplyHint(bool Remove) {
 
 void TWin32Peer::ApplyFont() {
     HFONT old = FFont;
-    FFont = CreateFontFor(FControl.Font());
+    FFont = CreateGdiFont(FControl.Font());
     SendMessageA(FWnd, WM_SETFONT, reinterpret_cast<WPARAM>(FFont), TRUE);
     if (old) DeleteObject(old);
 }

@@ -40,14 +40,17 @@ protected:
     virtual bool WindowMessage(UINT Msg, WPARAM WParam, LPARAM LParam, LRESULT& Result);
     // The window's own handling (the common control's, or DefWindowProc).
     LRESULT Inherited(UINT Msg, WPARAM WParam, LPARAM LParam);
-    // Applies what the control holds that the window was not created with.
-    void ApplyAll();
+    // Whether a change of the program's is being applied: what the window
+    // reports meanwhile is the echo of that change, not the user's doing.
+    bool Applying() const { return FApplying; }
 
     TControl& FControl;
     HWND FWnd;
 
 private:
+    void Apply(TControlChange What);
     bool MouseMessage(UINT Msg, WPARAM WParam, LPARAM LParam);
+    bool ContextMenu(LPARAM LParam);
     bool KeyMessage(UINT Msg, WPARAM WParam, LRESULT& Result);
     void ReadBounds();
     void ApplyHint(bool Remove = false);
@@ -57,6 +60,7 @@ private:
     WNDPROC FInherited;
     HFONT FFont = nullptr;
     bool FMouseInside = false;
+    bool FApplying = false;
 };
 
 // The window class of our own windows (forms and self-drawn controls).

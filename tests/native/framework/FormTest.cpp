@@ -41,7 +41,8 @@ TEST_F(FormTest, ExceptionInCreationIsShownAndTheFormLivesOn) {
     auto* form = App.CreateForm<TFailingForm>();
     EXPECT_EQ(form->Steps, 1);
     ASSERT_EQ(Windows.MessageBoxes.size(), 1u);
-    EXPECT_EQ(Windows.MessageBoxes[0], "Failed to get data for 'Recover MB'");
+    EXPECT_EQ(Windows.MessageBoxes[0].Text, "Failed to get data for 'Recover MB'");
+    EXPECT_EQ(Windows.MessageBoxes[0].Flags, MB_OK_BUTTON | MB_ICONERROR_STYLE);
     EXPECT_EQ(App.MainForm(), form);
 }
 

@@ -2,27 +2,8 @@
 
 #include <vector>
 
+#include "tests/fakes/RecordingPeers.h"
 #include "ui/StdControls.h"
-
-namespace {
-// Records what each control told its peer.
-class TRecorder : public TPeerFactory {
-public:
-    struct TPeer : TControlPeer {
-        TPeer(TRecorder& R, TControl& C) : Recorder(R), Control(C) {}
-        void* Handle() const override { return const_cast<TControl*>(&Control); }
-        void Changed(TControlChange What) override { Recorder.Changes.emplace_back(&Control, What); }
-        TRecorder& Recorder;
-        TControl& Control;
-    };
-    std::unique_ptr<TControlPeer> CreatePeer(TControl& Control, TControlPeer* Parent) override {
-        Created.emplace_back(&Control, Parent);
-        return std::make_unique<TPeer>(*this, Control);
-    }
-    std::vector<std::pair<TControl*, TControlPeer*>> Created;
-    std::vector<std::pair<TControl*, TControlChange>> Changes;
-};
-}  // namespace
 
 TEST(Peers, SettersBringThePeerInStepOnlyWhenTheValueChanges) {
     TComponent owner(nullptr);
@@ -30,7 +11,7 @@ TEST(Peers, SettersBringThePeerInStepOnlyWhenTheValueChanges) {
     auto* label = new TLabel(&owner);
     label->SetParent(panel);
     label->SetCaption("avant");  // no peer yet: nothing to tell
-    TRecorder recorder;
+    TRecordingPeers recorder;
     panel->CreatePeers(recorder);
     ASSERT_EQ(recorder.Created.size(), 2u);
     EXPECT_EQ(recorder.Created[1].second, panel->Peer()) << "children are created inside their parent";

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "GdiSurface.h"
+#include "core/Rounding.h"
+#include "platform/win32/GdiTextRenderer.h"
 #include "ui/Bitmap.h"
 #include "ui/SystemColors.h"
 
@@ -160,4 +162,43 @@ TEST_F(GdiMatchesRaster, PixelsAndSystemColours) {
                   c.LineTo(4, 1);
               }),
               "");
+}
+
+// Text in a bitmap takes the system's glyphs through the renderer, and lays
+// lines out as the device canvas does: the same pixels either way.
+TEST_F(GdiMatchesRaster, TextOfTheProgramsFontsOpaqueTransparentClippedAndLaidOut) {
+    PrepareDrawing();
+    struct TFontCase {
+        const char* Name;
+        int Height;
+        int Style;
+    };
+    for (TFontCase f : {TFontCase{"Arial", -11, fsBold}, {"Tahoma", -11, 0}, {"MS Sans Serif", -10, 0}, {"Arial", -9, fsBold}}) {
+        EXPECT_EQ(CompareDrawings(120, 40, [&](TCanvas& c) {
+                      c.Font().SetName(f.Name);
+                      c.Font().SetHeight(f.Height);
+                      c.Font().SetStyle(f.Style);
+                      c.Font().SetColor(clBlack);
+                      c.Brush().SetColor(clLime);
+                      c.TextOut(1, 1, "123");  // opaque cells
+                      c.Brush().SetStyle(bsClear);
+                      c.Font().SetColor(clWindowText);
+                      c.TextOut(30, 1, "57%");
+                      c.TextRect(Bounds(70, 0, 20, 8), 68, 1, "RAM");  // cut
+                      c.DrawText(Bounds(0, 14, 120, 26), "&Quitter Torvane XP", tfCenter | tfVCenter);
+                  }),
+                  "")
+            << f.Name << " " << f.Height;
+    }
+}
+
+// The portable multiply-then-divide against the system's. The least
+// integer is left out as a divisor: its negation does not fit, and what the
+// system then gives is an accident of its arithmetic.
+TEST(MulDivRound, RoundsAsTheSystemDoes) {
+    const int32_t values[] = {0, 1, -1, 2, -2, 3, 127, 128, 255, -255, 1000, 46341, -46341, 2147483647, -2147483647};
+    for (int32_t a : values)
+        for (int32_t b : values)
+            for (int32_t c : values) EXPECT_EQ(MulDivRound(a, b, c), MulDiv(a, b, c)) << a << " * " << b << " / " << c;
+    for (int32_t c : values) EXPECT_EQ(MulDivRound(INT32_MIN, 1, c), MulDiv(INT32_MIN, 1, c)) << c;
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/win32/Win32MessageQueue.h"
+#include "tests/win32/framework/WindowQueries.h"
 #include "platform/win32/Win32WindowSystem.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
@@ -52,16 +53,34 @@ protected:
         while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
         return result;
     }
-    // A click of the left button at (X, Y) of Wnd's client area.
+    // A click of the left button at (X, Y) of Wnd's client area. The release
+    // waits in the queue, as a real one would: the common controls look for
+    // it there while they tell a click from a drag.
     static void Click(void* Wnd, int X = 2, int Y = 2) {
+        PostMessageA(static_cast<HWND>(Wnd), WM_LBUTTONUP, 0, MAKELPARAM(X, Y));
         Send(Wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(X, Y));
-        Send(Wnd, WM_LBUTTONUP, 0, MAKELPARAM(X, Y));
     }
-    static std::string TextOf(void* Wnd) {
-        char text[256] = {};
-        GetWindowTextA(static_cast<HWND>(Wnd), text, sizeof text);
-        return text;
+    // A key pressed and released.
+    static void Key(void* Wnd, WPARAM VirtualKey) {
+        Send(Wnd, WM_KEYDOWN, VirtualKey, 1);
+        Send(Wnd, WM_KEYUP, VirtualKey, 0xC0000001);
     }
+    // Characters typed.
+    static void Type(void* Wnd, const std::string& Text) {
+        for (char c : Text) Send(Wnd, WM_CHAR, static_cast<unsigned char>(c), 1);
+    }
+    // Runs Action once from inside the next modal loop (a menu's, a message
+    // box's), which dispatches the thread's timer messages.
+    static void WhileModal(std::function<void()> Action) {
+        ModalAction = std::move(Action);
+        SetTimer(nullptr, 0, 50, RunModalAction);
+    }
+    static void CALLBACK RunModalAction(HWND, UINT, UINT_PTR Id, DWORD) {
+        KillTimer(nullptr, Id);
+        auto action = std::move(ModalAction);
+        if (action) action();
+    }
+    static inline std::function<void()> ModalAction;
     // Runs the steps in order; State reads the fixture's state after each.
     void Run(const std::vector<TStep>& Steps, const std::function<std::string()>& State) {
         for (const TStep& step : Steps) {

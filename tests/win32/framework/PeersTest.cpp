@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "platform/win32/Win32MessageQueue.h"
+#include "tests/win32/framework/WindowQueries.h"
 #include "platform/win32/Win32WindowSystem.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
@@ -51,35 +52,6 @@ public:
     int Clicks = 0;
 };
 
-std::string TextOf(void* Wnd) {
-    char text[128] = {};
-    GetWindowTextA(static_cast<HWND>(Wnd), text, sizeof text);
-    return text;
-}
-
-std::string ClassOf(void* Wnd) {
-    char name[64] = {};
-    GetClassNameA(static_cast<HWND>(Wnd), name, sizeof name);
-    return name;
-}
-
-struct TOwnedTips {
-    HWND Owner;
-    HWND Found;
-};
-
-BOOL CALLBACK FindOwnedTips(HWND Wnd, LPARAM Param) {
-    auto* find = reinterpret_cast<TOwnedTips*>(Param);
-    if (GetWindow(Wnd, GW_OWNER) == find->Owner && ClassOf(Wnd) == TOOLTIPS_CLASSA) find->Found = Wnd;
-    return !find->Found;
-}
-
-// The number of tools of the tool-tip window that Form owns, or -1 without one.
-int HintTools(HWND Form) {
-    TOwnedTips find{Form, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), FindOwnedTips, reinterpret_cast<LPARAM>(&find));
-    return find.Found ? static_cast<int>(SendMessageA(find.Found, TTM_GETTOOLCOUNT, 0, 0)) : -1;
-}
 }  // namespace
 
 class PeersTest : public ::testing::Test {

@@ -1,0 +1,45 @@
+// A one-line edit box: the system's edit control; the user's typing comes
+// back as change notifications.
+#include "platform/win32/peers/StdPeers.h"
+
+#include "ui/Edit.h"
+
+namespace {
+class TEditPeer : public TWin32Peer {
+public:
+    TEditPeer(TControl& Control, HWND Wnd) : TWin32Peer(Control, Wnd) {
+        Changed(ccText);
+        Changed(ccReadOnly);
+    }
+    // The window's text is the edit's text, not a caption.
+    void Changed(TControlChange What) override {
+        if (What != ccCaption) TWin32Peer::Changed(What);
+    }
+    bool Reflect(UINT Msg, WPARAM WParam, LPARAM LParam, LRESULT& Result) override {
+        if (Msg != WM_COMMAND || HIWORD(WParam) != EN_CHANGE) return TWin32Peer::Reflect(Msg, WParam, LParam, Result);
+        if (!Applying()) Edit().TextFromWindow(WindowText());
+        Result = 0;
+        return true;
+    }
+
+protected:
+    void KindChanged(TControlChange What) override {
+        if (What == ccText) SetWindowTextA(FWnd, Edit().Text().c_str());
+        if (What == ccReadOnly) SendMessageA(FWnd, EM_SETREADONLY, Edit().ReadOnly(), 0);
+    }
+
+private:
+    TEdit& Edit() const { return static_cast<TEdit&>(FControl); }
+    std::string WindowText() const {
+        std::string text(static_cast<size_t>(GetWindowTextLengthA(FWnd)) + 1, '\0');
+        text.resize(static_cast<size_t>(GetWindowTextA(FWnd, text.data(), static_cast<int>(text.size()))));
+        return text;
+    }
+};
+}  // namespace
+
+std::unique_ptr<TControlPeer> CreateEditPeer(TControl& Control, TControlPeer* Parent) {
+    return std::make_unique<TEditPeer>(
+        Control, CreateChildWindow("EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_CLIPCHILDREN, Control, Parent,
+                                   WS_EX_CLIENTEDGE));
+}

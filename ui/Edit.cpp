@@ -1,0 +1,16 @@
+#include "ui/Edit.h"
+
+TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner) { SetBounds(0, 0, 121, 21); }
+
+void TEdit::SetText(const std::string& Value) {
+    if (Value == FText) return;
+    FText = Value;
+    Changed(ccText);
+    OnChange(this);
+}
+
+void TEdit::SetReadOnly(bool Value) {
+    if (Value == FReadOnly) return;
+    FReadOnly = Value;
+    Changed(ccReadOnly);
+}

@@ -1,0 +1,27 @@
+#pragma once
+// A one-line edit box. Every change of its text, by the program or by the
+// user's typing, raises OnChange once; setting the text it has raises
+// nothing. A container, so that a control such as a spin edit's buttons can
+// live inside the box.
+#include "ui/Control.h"
+
+class TEdit : public TWinControl {
+public:
+    explicit TEdit(TComponent* AOwner);
+    TControlKind Kind() const override { return ckEdit; }
+
+    const std::string& Text() const { return FText; }
+    void SetText(const std::string& Value);
+    // The user may select and copy but not change the text.
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool Value);
+
+    // The user changed the text in the window.
+    void TextFromWindow(const std::string& Value) { SetText(Value); }
+
+    TNotifyEvent OnChange;
+
+private:
+    std::string FText;
+    bool FReadOnly = false;
+};
