@@ -1,4 +1,5 @@
-// A push button: the system's click (mouse, keys, BM_CLICK) becomes Click().
+// A push button: the system's click (mouse, keys, BM_CLICK) becomes Click(),
+// unless the button is disabled (another program's BM_CLICK still reaches it).
 #include "platform/win32/peers/StdPeers.h"
 
 namespace {
@@ -7,7 +8,7 @@ public:
     using TWin32Peer::TWin32Peer;
     bool Reflect(UINT Msg, WPARAM WParam, LPARAM LParam, LRESULT& Result) override {
         if (Msg != WM_COMMAND || HIWORD(WParam) != BN_CLICKED) return TWin32Peer::Reflect(Msg, WParam, LParam, Result);
-        FControl.Click();
+        if (FControl.Enabled()) FControl.Click();
         Result = 0;
         return true;
     }

@@ -1,6 +1,7 @@
 // Check boxes and radio buttons: the window shows the control's check mark;
 // a click in the window checks through the control, which applies the
-// group's rule and raises its event.
+// group's rule and raises its event. A disabled one keeps its mark, whatever
+// another program's BM_CLICK did to the window.
 #include "platform/win32/peers/StdPeers.h"
 #include "ui/StdControls.h"
 
@@ -14,7 +15,8 @@ public:
         // An automatic check box has already turned its mark; a radio button
         // is checked by any click on it.
         bool checked = std::is_same_v<TCheckControl, TRadioButton> || SendMessageA(FWnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
-        Check().CheckedFromWindow(checked);
+        if (FControl.Enabled()) Check().CheckedFromWindow(checked);
+        else Changed(ccChecked);
         Result = 0;
         return true;
     }

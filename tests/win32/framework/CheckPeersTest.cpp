@@ -28,6 +28,7 @@ TEST_F(PeerHarness, CheckBoxFollowsUserAndProgram) {
             {"program checks", [&] { box->SetChecked(true); }, "xx", {"click"}},
             {"program sets the same", [&] { box->SetChecked(true); }, "xx", {}},
             {"program unchecks", [&] { box->SetChecked(false); }, "..", {"click"}},
+            {"BM_CLICK while disabled", [&] { box->SetEnabled(false); Send(wnd, BM_CLICK); }, "..", {"mouseup"}},
         },
         state);
 }

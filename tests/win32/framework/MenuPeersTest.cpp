@@ -54,18 +54,28 @@ TEST_F(PeerHarness, PopupMenuShowsItsItemsAndTheUsersChoiceIsClicked) {
     rate->SetRadioItem(true);
     rate->SetChecked(true);
     item("Hidden", "hidden")->SetVisible(false);
+    TMenuItem* rates = item("Rafraîchissement", "rates");
+    auto* fast = new TMenuItem(Form);
+    fast->SetCaption("Haute");
+    fast->OnClick = Record("fast");
+    rates->Add(fast);
     Form->Show();
 
     std::string seen;
+    const std::string shown = "[a&Grandir d][&Optimiser RAM][&Annuler g][ -][&Quitter\tCtrl+Q][Normale x r][Rafraîchissement]";
     Run({
             {"first item by keys", [&] {
                  WhileModal([&] { seen = ShownMenu(); PressInMenu({VK_DOWN, VK_RETURN}); });
                  menu->Popup(100, 100);
-             }, "[a&Grandir d][&Optimiser RAM][&Annuler g][ -][&Quitter\tCtrl+Q][Normale x r]", {"grow"}},
+             }, shown, {"grow"}},
             {"dismissed", [&] {
                  WhileModal([&] { PressInMenu({VK_ESCAPE}); });
                  menu->Popup(100, 100);
-             }, "[a&Grandir d][&Optimiser RAM][&Annuler g][ -][&Quitter\tCtrl+Q][Normale x r]", {}},
+             }, shown, {}},
+            {"an item of the sub-menu", [&] {
+                 WhileModal([&] { PressInMenu({VK_UP, VK_RIGHT, VK_RETURN}); });
+                 menu->Popup(100, 100);
+             }, shown, {"fast"}},
         },
         [&] { return seen; });
 }

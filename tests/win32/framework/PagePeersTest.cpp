@@ -1,0 +1,71 @@
+// Page controls, push buttons and labels on real windows, driven as a user
+// would: tabs clicked, buttons clicked and pressed by keys, texts read.
+#include "tests/win32/framework/PeerHarness.h"
+
+#include "ui/PageControl.h"
+#include "ui/StdControls.h"
+
+TEST_F(PeerHarness, PageControlFollowsTheTabsTheUserClicks) {
+    auto* pages = new TPageControl(Form);
+    pages->SetParent(Form);
+    pages->SetBounds(0, 25, 360, 250);
+    TTabSheet* sheets[3];
+    const char* captions[] = {"Système", "Paramètres", "Informations"};
+    for (int i = 0; i < 3; ++i) {
+        sheets[i] = new TTabSheet(Form, pages);
+        sheets[i]->SetCaption(captions[i]);
+    }
+    pages->OnChange = Record("change");
+    Form->Show();
+    HWND tabs = static_cast<HWND>(pages->Handle());
+    auto clickTab = [&](int Index) {
+        RECT r;
+        TabCtrl_GetItemRect(tabs, Index, &r);
+        Click(tabs, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    };
+    auto state = [&] {
+        std::string s = std::to_string(TabCtrl_GetCurSel(tabs)) + " model " + std::to_string(pages->ActivePageIndex());
+        for (TTabSheet* sheet : sheets) s += IsWindowVisible(static_cast<HWND>(sheet->Handle())) ? " shown" : " -";
+        char text[32] = {};
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        SendMessageA(tabs, TCM_GETITEMA, 1, reinterpret_cast<LPARAM>(&item));
+        return s + " [" + text + "]";
+    };
+    Run({
+            {"start", [] {}, "0 model 0 shown - - [Paramètres]", {}},
+            {"user clicks the third tab", [&] { clickTab(2); }, "2 model 2 - - shown [Paramètres]", {"change"}},
+            {"user clicks it again", [&] { clickTab(2); }, "2 model 2 - - shown [Paramètres]", {}},
+            {"program selects the first", [&] { pages->SetActivePageIndex(0); }, "0 model 0 shown - - [Paramètres]",
+             {"change"}},
+            {"a caption changes", [&] { sheets[1]->SetCaption("Réglages"); }, "0 model 0 shown - - [Réglages]", {}},
+        },
+        state);
+}
+
+TEST_F(PeerHarness, ButtonClicksByMouseKeysAndTheSystemButNotWhileDisabled) {
+    auto* button = new TButton(Form);
+    button->SetParent(Form);
+    button->SetBounds(8, 8, 120, 25);
+    button->SetCaption("&Quitter Torvane XP");
+    button->OnClick = Record("click");
+    auto* label = new TLabel(Form);
+    label->SetParent(Form);
+    label->SetBounds(8, 40, 120, 13);
+    label->SetCaption("RAM libre:");
+    Form->Show();
+    void* wnd = button->Handle();
+    auto state = [&] {
+        return TextOf(wnd) + (IsWindowEnabled(static_cast<HWND>(wnd)) ? "" : " (disabled)") + " | " + TextOf(label->Handle());
+    };
+    Run({
+            {"mouse", [&] { Click(wnd, 10, 10); }, "&Quitter Torvane XP | RAM libre:", {"click"}},
+            {"space bar", [&] { Key(wnd, VK_SPACE); }, "&Quitter Torvane XP | RAM libre:", {"click"}},
+            {"BM_CLICK", [&] { Send(wnd, BM_CLICK); }, "&Quitter Torvane XP | RAM libre:", {"click"}},
+            {"disabled", [&] { button->SetEnabled(false); Send(wnd, BM_CLICK); }, "&Quitter Torvane XP (disabled) | RAM libre:", {}},
+            {"texts change", [&] { button->SetCaption("&Annuler"); label->SetCaption("118 MB"); }, "&Annuler (disabled) | 118 MB", {}},
+        },
+        state);
+}
