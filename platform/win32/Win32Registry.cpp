@@ -15,9 +15,9 @@ long TWin32Registry::CreateKey(THKey Parent, const std::string& Path, THKey& Key
     return error;
 }
 
-long TWin32Registry::OpenKey(THKey Parent, const std::string& Path, THKey& Key) {
+long TWin32Registry::OpenKey(THKey Parent, const std::string& Path, THKey& Key, uint32_t Access) {
     HKEY key = nullptr;
-    LONG error = RegOpenKeyExA(AsHKey(Parent), Path.c_str(), 0, KEY_ALL_ACCESS, &key);
+    LONG error = RegOpenKeyExA(AsHKey(Parent), Path.c_str(), 0, Access, &key);
     Key = reinterpret_cast<THKey>(key);
     return error;
 }

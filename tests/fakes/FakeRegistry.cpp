@@ -12,6 +12,7 @@ std::string TFakeRegistry::PathOf(THKey Parent, const std::string& Path) const {
     std::string base;
     if (Parent == HKEY_CURRENT_USER_KEY) base = "hkcu";
     else if (Parent == HKEY_LOCAL_MACHINE_KEY) base = "hklm";
+    else if (Parent == HKEY_DYN_DATA_KEY) base = "hkdd";
     else if (auto it = FHandles.find(Parent); it != FHandles.end()) base = it->second;
     else return {};
     return Path.empty() ? base : base + "\\" + Lower(Path);
@@ -28,9 +29,10 @@ long TFakeRegistry::CreateKey(THKey Parent, const std::string& Path, THKey& Key)
     return REG_NO_ERROR;
 }
 
-long TFakeRegistry::OpenKey(THKey Parent, const std::string& Path, THKey& Key) {
+long TFakeRegistry::OpenKey(THKey Parent, const std::string& Path, THKey& Key, uint32_t Access) {
     std::string path = PathOf(Parent, Path);
     if (path.empty()) return 6;
+    FOpens.push_back({path, Access});
     if (!FKeys.count(path)) return REG_FILE_NOT_FOUND;
     FHandles[Key = FNextHandle++] = path;
     return REG_NO_ERROR;
