@@ -68,6 +68,14 @@ void TControl::SetAlign(TAlign Value) {
     if (FParent) FParent->AlignControls();
 }
 
+void TControl::SetColor(TColor Value) {
+    if (Value == FColor) return;
+    FColor = Value;
+    Changed(ccPaint);
+    if (auto* container = dynamic_cast<TWinControl*>(this))
+        for (int i = 0; i < container->ControlCount(); ++i) container->Controls(i)->Invalidate();
+}
+
 void TControl::SetCursor(TCursor Value) {
     if (Value == FCursor) return;
     FCursor = Value;

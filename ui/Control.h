@@ -73,6 +73,10 @@ public:
     void SetHint(const std::string& Value);
     TFont& Font() { return FFont; }
     const TFont& Font() const { return FFont; }
+    // The background; controls that the system draws (labels, check boxes)
+    // show their parent's.
+    TColor Color() const { return FColor; }
+    void SetColor(TColor Value);
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor Value);
     // The menu that a right click on the control pops up.
@@ -124,6 +128,10 @@ public:
     virtual void FocusFromWindow(bool Value);
     // The system took the capture away (or confirmed that it is given back).
     void CaptureLostFromWindow() { FMouseCapture = false; }
+    // While the window handles a mouse button's press (the focus may come
+    // with it): true, as for a focus that a click brings.
+    bool Pressing() const { return FPressing; }
+    void PressingFromWindow(bool Value) { FPressing = Value; }
 
     TControlPeer* Peer() const { return FPeer.get(); }
     void* Handle() const { return FPeer ? FPeer->Handle() : nullptr; }
@@ -145,12 +153,14 @@ private:
     TAlign FAlign = alNone;
     bool FFocused = false;
     bool FMouseCapture = false;
+    bool FPressing = false;
     TRect FBounds;
     bool FVisible = true;
     bool FEnabled = true;
     std::string FCaption;
     std::string FHint;
     TFont FFont;
+    TColor FColor = clBtnFace;
     TCursor FCursor = crDefault;
     TPopupMenu* FPopupMenu = nullptr;
     std::unique_ptr<TControlPeer> FPeer;

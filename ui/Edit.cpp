@@ -14,3 +14,9 @@ void TEdit::SetReadOnly(bool Value) {
     FReadOnly = Value;
     Changed(ccReadOnly);
 }
+
+void TEdit::SetTextRect(const TRect& Value) {
+    if (Value == FTextRect) return;
+    FTextRect = Value;
+    Changed(ccRange);
+}

@@ -16,6 +16,18 @@ public:
     bool ReadOnly() const { return FReadOnly; }
     void SetReadOnly(bool Value);
 
+    // Read when the window is made: a box of several lines, whose text
+    // rectangle can be narrowed (TextRect) to leave room for a child.
+    bool MultiLine() const { return FMultiLine; }
+    void SetMultiLine(bool Value) { FMultiLine = Value; }
+    // Where the text goes, in the box's client area; empty for all of it.
+    const TRect& TextRect() const { return FTextRect; }
+    void SetTextRect(const TRect& Value);
+    // Selects the whole text in the window.
+    void SelectAll() { Changed(ccSelection); }
+    // Whether the user may cut and paste.
+    virtual bool AllowsCutAndPaste() const { return !FReadOnly; }
+
     // The user changed the text in the window.
     void TextFromWindow(const std::string& Value) { SetText(Value); }
 
@@ -24,4 +36,6 @@ public:
 private:
     std::string FText;
     bool FReadOnly = false;
+    bool FMultiLine = false;
+    TRect FTextRect;
 };

@@ -2,6 +2,10 @@
 
 #include "ui/Canvas.h"
 
+TImage::TImage(TComponent* AOwner) : TControl(AOwner) {
+    FPicture.OnChange = TNotifyEvent([this](TObject*) { Invalidate(); });
+}
+
 void TImage::SetStretch(bool Value) {
     FStretch = Value;
     Invalidate();

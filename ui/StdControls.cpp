@@ -1,5 +1,7 @@
 #include "ui/StdControls.h"
 
+#include "ui/Canvas.h"
+
 void TCheckBox::SetChecked(bool Value) {
     if (Value == FChecked) return;
     FChecked = Value;
@@ -30,4 +32,9 @@ void TStatusBar::SetSimpleText(const std::string& Value) {
     if (Value == FSimpleText) return;
     FSimpleText = Value;
     Changed(ccText);
+}
+
+void TPanel::Paint(TCanvas& Canvas) {
+    Canvas.Brush().SetColor(Color());
+    Canvas.FillRect(Bounds(0, 0, Width(), Height()));
 }

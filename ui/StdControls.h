@@ -22,6 +22,8 @@ class TPanel : public TWinControl {
 public:
     using TWinControl::TWinControl;
     TControlKind Kind() const override { return ckPanel; }
+    // Filled with its colour.
+    void Paint(TCanvas& Canvas) override;
 };
 
 // A frame with a caption around other controls.

@@ -109,9 +109,21 @@ void TGdiCanvas::StretchFrom(HDC Source, const TRect& Dest, const TRect& SourceR
 void TGdiCanvas::CopyRect(const TRect& Dest, const TCanvas& Source, const TRect& SourceRect) {
     if (Dest.Width() <= 0 || Dest.Height() <= 0 || SourceRect.Width() <= 0 || SourceRect.Height() <= 0) return;
     if (const auto* device = dynamic_cast<const TGdiCanvas*>(&Source)) return StretchFrom(device->FDC, Dest, SourceRect, SRCCOPY);
-    if (!Source.Bitmap()) throw std::invalid_argument("unsupported source canvas");
-    TMemoryDC bitmap(FDC, CreateDibSection(*Source.Bitmap()));
-    StretchFrom(bitmap.DC(), Dest, SourceRect, SRCCOPY);
+    const TBitmap* bitmap = Source.Bitmap();
+    if (!bitmap) throw std::invalid_argument("unsupported source canvas");
+    if (Dest.Width() == SourceRect.Width() && Dest.Height() == SourceRect.Height()) {
+        // A plain copy goes straight from the bitmap's own pixels: no copy of
+        // them, no memory DC. (Stretching keeps to StretchBlt, whose choice of
+        // pixels the raster follows.) The source's y counts up from the
+        // bottom row, as for every DIB, top-down ones included.
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), bitmap->Width(), -bitmap->Height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        StretchDIBits(FDC, Dest.Left, Dest.Top, Dest.Width(), Dest.Height(), SourceRect.Left,
+                      bitmap->Height() - SourceRect.Bottom, SourceRect.Width(), SourceRect.Height(), bitmap->ScanLine(0), &info, DIB_RGB_COLORS, SRCCOPY);
+        return;
+    }
+    TMemoryDC memory(FDC, CreateDibSection(*bitmap));
+    StretchFrom(memory.DC(), Dest, SourceRect, SRCCOPY);
 }
 
 // The classic masked copy: a monochrome mask marks the transparent pixels;

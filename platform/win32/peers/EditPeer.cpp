@@ -10,6 +10,7 @@ public:
     TEditPeer(TControl& Control, HWND Wnd) : TWin32Peer(Control, Wnd) {
         Changed(ccText);
         Changed(ccReadOnly);
+        Changed(ccRange);
     }
     // The window's text is the edit's text, not a caption.
     void Changed(TControlChange What) override {
@@ -24,8 +25,26 @@ public:
 
 protected:
     void KindChanged(TControlChange What) override {
-        if (What == ccText) SetWindowTextA(FWnd, Edit().Text().c_str());
-        if (What == ccReadOnly) SendMessageA(FWnd, EM_SETREADONLY, Edit().ReadOnly(), 0);
+        switch (What) {
+            case ccText: SetWindowTextA(FWnd, Edit().Text().c_str()); break;
+            case ccReadOnly: SendMessageA(FWnd, EM_SETREADONLY, Edit().ReadOnly(), 0); break;
+            case ccSelection: SendMessageA(FWnd, EM_SETSEL, 0, -1); break;
+            case ccRange: {
+                const TRect& r = Edit().TextRect();
+                if (r.Width() <= 0 || !Edit().MultiLine()) break;
+                RECT area{r.Left, r.Top, r.Right, r.Bottom};
+                SendMessageA(FWnd, EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&area));
+                break;
+            }
+            default: break;
+        }
+    }
+    bool WindowMessage(UINT Msg, WPARAM WParam, LPARAM LParam, LRESULT& Result) override {
+        if ((Msg == WM_CUT || Msg == WM_PASTE || Msg == WM_CLEAR) && !Edit().AllowsCutAndPaste()) {
+            Result = 0;
+            return true;
+        }
+        return TWin32Peer::WindowMessage(Msg, WParam, LParam, Result);
     }
 
 private:
@@ -39,7 +58,8 @@ private:
 }  // namespace
 
 std::unique_ptr<TControlPeer> CreateEditPeer(TControl& Control, TControlPeer* Parent) {
+    const DWORD lines = static_cast<const TEdit&>(Control).MultiLine() ? ES_MULTILINE : 0;
     return std::make_unique<TEditPeer>(
-        Control, CreateChildWindow("EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_CLIPCHILDREN, Control, Parent,
+        Control, CreateChildWindow("EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_CLIPCHILDREN | lines, Control, Parent,
                                    WS_EX_CLIENTEDGE));
 }

@@ -78,13 +78,15 @@ TWin32Peer::TWin32Peer(TControl& Control, HWND Wnd) : FControl(Control), FWnd(Wn
 }
 
 TWin32Peer::~TWin32Peer() {
-    if (!FWnd) return;  // the system destroyed the window with its parent
-    if (!FControl.Hint().empty()) ApplyHint(true);
-    // The window must no longer reach a control that is going away.
-    if (FInherited != DefWindowProcA) SetWindowLongPtrA(FWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FInherited));
-    RemovePropA(FWnd, PeerProperty);
-    DestroyWindow(FWnd);
+    if (FWnd) {  // else the system destroyed the window with its parent
+        if (!FControl.Hint().empty()) ApplyHint(true);
+        // The window must no longer reach a control that is going away.
+        if (FInherited != DefWindowProcA) SetWindowLongPtrA(FWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FInherited));
+        RemovePropA(FWnd, PeerProperty);
+        DestroyWindow(FWnd);
+    }
     if (FFont) DeleteObject(FFont);
+    if (FBackBrush) DeleteObject(FBackBrush);
 }
 
 TWin32Peer* TWin32Peer::PeerOf(HWND Wnd) { return Wnd ? static_cast<TWin32Peer*>(GetPropA(Wnd, PeerProperty)) : nullptr; }
@@ -108,7 +110,12 @@ void TWin32Peer::Apply(TControlChange What) {
         case ccVisible: ShowWindow(FWnd, FControl.Visible() ? SW_SHOW : SW_HIDE); break;
         case ccEnabled: EnableWindow(FWnd, FControl.Enabled()); break;
         case ccCaption: SetWindowTextA(FWnd, FControl.Caption().c_str()); break;
-        case ccPaint: InvalidateRect(FWnd, nullptr, TRUE); break;
+        case ccPaint:
+            // Once invalid, the window stays so until it paints: asking again
+            // (a chart draws a dozen shapes per sample) would cost a call each.
+            if (!FInvalid) InvalidateRect(FWnd, nullptr, TRUE);
+            FInvalid = true;
+            break;
         case ccHint: ApplyHint(); break;
         case ccFont: ApplyFont(); break;
         case ccCursor: ApplyCursor(); break;
@@ -126,9 +133,15 @@ void TWin32Peer::Apply(TControlChange What) {
 bool TWin32Peer::Reflect(UINT Msg, WPARAM WParam, LPARAM, LRESULT& Result) {
     if (Msg != WM_CTLCOLORSTATIC && Msg != WM_CTLCOLORBTN) return false;
     HDC dc = reinterpret_cast<HDC>(WParam);
+    const COLORREF back = ColorRef(FControl.Parent() ? FControl.Parent()->Color() : clBtnFace);
     SetTextColor(dc, ColorRef(FControl.Font().Color()));
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    Result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    SetBkColor(dc, back);
+    if (!FBackBrush || back != FBackColor) {
+        if (FBackBrush) DeleteObject(FBackBrush);
+        FBackBrush = CreateSolidBrush(back);
+        FBackColor = back;
+    }
+    Result = reinterpret_cast<LRESULT>(FBackBrush);
     return true;
 }
 
@@ -183,7 +196,8 @@ bool TWin32Peer::WindowMessage(UINT Msg, WPARAM WParam, LPARAM LParam, LRESULT& 
             Result = 0;
             return true;
         case WM_PAINT:
-            if (FControl.Kind() != ckCustom) return false;
+            FInvalid = false;
+            if (FInherited != DefWindowProcA) return false;  // the system draws its own controls
             {
                 PAINTSTRUCT ps;
                 HDC dc = BeginPaint(FWnd, &ps);
@@ -221,7 +235,9 @@ bool TWin32Peer::MouseMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN: {
             TMouseButton button = Msg == WM_LBUTTONDOWN ? mbLeft : Msg == WM_RBUTTONDOWN ? mbRight : mbMiddle;
+            FControl.PressingFromWindow(true);
             Inherited(Msg, WParam, LParam);
+            FControl.PressingFromWindow(false);
             FControl.MouseDown(button, ShiftState(WParam), x, y);
             return true;
         }

@@ -59,8 +59,11 @@ private:
 
     WNDPROC FInherited;
     HFONT FFont = nullptr;
+    HBRUSH FBackBrush = nullptr;  // the parent's colour, for the system's drawing
+    COLORREF FBackColor = 0;
     bool FMouseInside = false;
     bool FApplying = false;
+    bool FInvalid = false;  // asked to paint, not painted yet
 };
 
 // The window class of our own windows (forms and self-drawn controls).

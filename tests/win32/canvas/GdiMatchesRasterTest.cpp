@@ -123,6 +123,7 @@ TEST_F(GdiMatchesRaster, BitmapsDrawnAndStretched) {
                   c.Draw(-2, -1, picture);
                   c.Draw(9, 6, picture);
                   c.Draw(3, 3, picture);
+                  c.CopyRect(Bounds(8, 0, 3, 2), picture.Canvas(), Bounds(1, 1, 3, 2));  // a part of it
               }),
               "");
     for (int w : {1, 2, 3, 4, 5, 7, 10, 11, 15})
