@@ -16,9 +16,12 @@ int32_t BusyPercent(int64_t IdleUnits, uint32_t Milliseconds) {
 
 }  // namespace
 
+// As the sampler, a system without the processor object is not asked again.
 std::optional<int64_t> TCpuEstimator::ReadIdleTime() {
+    if (FNotProvided) return std::nullopt;
     std::vector<uint8_t> Buffer(65536);
     const TProcessorData Data = QueryProcessorData(FSystem, Buffer, [](size_t Size) { return Size * 2; });
+    FNotProvided = Data.Find == pfNotProvided;
     if (Data.Find != pfFound) return std::nullopt;
     return Data.IdleTimes.front();
 }

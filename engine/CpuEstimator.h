@@ -26,6 +26,7 @@ private:
     std::optional<TIdleReading> ReadIdle();
 
     TPerformanceApi& FSystem;
+    bool FNotProvided = false;  // the performance data has no processor object at all
     uint32_t FLastTick = 0;
     std::optional<TIdleReading> FLastIdle;
 };

@@ -6,6 +6,7 @@
 
 namespace {
 const char* const UsageValue = "KERNEL\\CPUUsage";
+const char* const NoProcessorObject = "Unable to locate the \"Processor\" performance object";
 }  // namespace
 
 TCpuSampler::TCpuSampler(TPerformanceApi& System, TRegistryApi& Registry) : FSystem(System), FRegistry(Registry) {
@@ -43,9 +44,13 @@ void TCpuSampler::StopCpuSampling() {
     }
 }
 
+// A system whose performance data has no processor object will not grow
+// one: it is not asked again (under Wine the query costs some 12 ms).
 void TCpuSampler::SampleNt() {
+    if (FNotProvided) throw ECpuSamplerError(NoProcessorObject);
     const TProcessorData Data = QueryProcessorData(FSystem, FBuffer, [](size_t Size) { return Size + 4096; });
-    if (Data.Find == pfNoObject) throw ECpuSamplerError("Unable to locate the \"Processor\" performance object");
+    FNotProvided = Data.Find == pfNotProvided;
+    if (Data.Find == pfNoObject || FNotProvided) throw ECpuSamplerError(NoProcessorObject);
     if (FInstanceCount == -1) {
         FInstanceCount = Data.NumInstances;
         FCurrentValues.assign(static_cast<size_t>(FInstanceCount), 0);

@@ -40,6 +40,7 @@ private:
     TPerformanceApi& FSystem;
     TRegistryApi& FRegistry;
     bool FOnNt = false;
+    bool FNotProvided = false;  // the data has no processor object at all
     std::vector<uint8_t> FBuffer = std::vector<uint8_t>(8192);  // kept between samples, only grows
     int32_t FInstanceCount = -1;                                // fixed at the first sample
     std::vector<int64_t> FCurrentValues;

@@ -146,7 +146,8 @@ TProcessorData ParseValidData(const TReader& Reader) {
     const TPerfDataBlock Block = ReadDataBlock(Reader);
     const std::optional<int64_t> Time = FileTimeFromSystemTime(Block.SystemTime);
     const std::optional<uint64_t> ObjectAt = FindProcessorObject(Reader, Block);
-    if (!Time || !ObjectAt) return {};
+    if (!Time) return {};
+    if (!ObjectAt) return {pfNotProvided, 0, {}, *Time};
     const TPerfObjectType Object = ReadObject(Reader, *ObjectAt);
     CheckInstanceCount(Reader, *ObjectAt, Object);
     const std::optional<TPerfCounterDefinition> Counter = FindIdleCounter(Reader, *ObjectAt, Object);

@@ -54,7 +54,10 @@ struct TPerfCounterBlock {  // PERF_COUNTER_BLOCK
     uint32_t ByteLength = 0;
 };
 
-enum TPerfFind { pfNoObject, pfNoCounter, pfFound };
+// pfNotProvided: a sound block without the processor object, as from a
+// system whose performance data does not have it (Wine's); pfNoObject: no
+// usable block (a failed query, damaged data).
+enum TPerfFind { pfNoObject, pfNotProvided, pfNoCounter, pfFound };
 
 struct TProcessorData {
     TPerfFind Find = pfNoObject;

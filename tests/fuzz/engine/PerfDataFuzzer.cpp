@@ -10,7 +10,7 @@ namespace {
 
 // A count sizes the sampler's arrays: at least one instance, never more than the bytes.
 bool Consistent(const TProcessorData& Read, size_t Size) {
-    if (Read.Find == pfNoObject) return Read.NumInstances == 0 && Read.IdleTimes.empty();
+    if (Read.Find == pfNoObject || Read.Find == pfNotProvided) return Read.NumInstances == 0 && Read.IdleTimes.empty();
     if (Read.NumInstances < 1 || static_cast<size_t>(Read.NumInstances) > Size) return false;
     return Read.IdleTimes.size() == (Read.Find == pfFound ? static_cast<size_t>(Read.NumInstances) : 0);
 }

@@ -86,14 +86,29 @@ TEST_F(CpuEstimatorTest, WithoutProcessorDataTheSystemIdleTimeIsSharedOutOverThe
 }
 
 TEST_F(CpuEstimatorTest, NoLoadIsReportedThatWasNotMeasured) {
-    AnswerWithoutData(1000, std::nullopt);
+    Answer(1000, 0);
     EXPECT_EQ(Estimator.EstimateCpuUsage(), 0);
-    AnswerWithoutData(2000, std::nullopt);
-    EXPECT_EQ(Estimator.EstimateCpuUsage(), 0);  // no idle source at all
-    AnswerWithoutData(3000, 0);
-    EXPECT_EQ(Estimator.EstimateCpuUsage(), 0);  // a reading after none
-    Answer(4000, 0);
+    System.QueryResult = 5;  // the query fails this time: GetSystemTimes answers
+    System.IdleTime = 0;
+    System.Tick = 2000;
     EXPECT_EQ(Estimator.EstimateCpuUsage(), 0);  // a reading of another source
-    Answer(5000, Second / 2);
+    System.QueryResult = 0;
+    Answer(3000, Second / 4);
+    EXPECT_EQ(Estimator.EstimateCpuUsage(), 0);  // and back
+    Answer(4000, Second * 3 / 4);
     EXPECT_EQ(Estimator.EstimateCpuUsage(), 50);
+
+    TCpuEstimator fresh{System};
+    AnswerWithoutData(5000, std::nullopt);
+    EXPECT_EQ(fresh.EstimateCpuUsage(), 0);
+    AnswerWithoutData(6000, std::nullopt);
+    EXPECT_EQ(fresh.EstimateCpuUsage(), 0);  // no idle source at all
+    AnswerWithoutData(7000, 0);
+    EXPECT_EQ(fresh.EstimateCpuUsage(), 0);  // a reading after none
+    AnswerWithoutData(8000, Second / 2);
+    EXPECT_EQ(fresh.EstimateCpuUsage(), 50);
+    const size_t asked = System.QuerySizes().size();
+    Answer(9000, 0);  // a system without the processor object is not asked again
+    fresh.EstimateCpuUsage();
+    EXPECT_EQ(System.QuerySizes().size(), asked);
 }

@@ -110,13 +110,18 @@ TEST_F(CpuSamplerTest, OnlyWhatASuccessfulQueryWroteIsRead) {
 }
 
 TEST_F(CpuSamplerTest, AMissingObjectOrCounterRaisesAndUsageFollowsIt) {
-    System.Data = TPerfDataBuilder().Other().Build().Bytes;
-    EXPECT_THAT([this] { Sampler().CpuUsage(0); }, Raises(NoObject));
     // The count is taken before the counter is looked for.
     System.Data = TPerfDataBuilder().Processor({0, 0, 0}, false).Build().Bytes;
     EXPECT_THAT([this] { Sampler().CpuUsage(0); }, Raises(NoCounter));
     EXPECT_EQ(Sampler().CpuUsage(2), 0);
     EXPECT_THAT([this] { Sampler().CpuUsage(3); }, Raises(OutOfBounds));
+    // Sound data without the object: the system has none, and is not asked again.
+    System.Data = TPerfDataBuilder().Other().Build().Bytes;
+    EXPECT_THAT([this] { Sampler().SampleCpu(); }, Raises(NoObject));
+    const size_t asked = System.QuerySizes().size();
+    Answer(1, {0, 0, 0});
+    EXPECT_THAT([this] { Sampler().SampleCpu(); }, Raises(NoObject));
+    EXPECT_EQ(System.QuerySizes().size(), asked);
 }
 
 namespace {

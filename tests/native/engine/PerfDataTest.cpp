@@ -26,9 +26,9 @@ TEST(PerfDataTest, TheSearchEndsAtTheFirstProcessorObject) {
     EXPECT_TRUE(Data.IdleTimes.empty());
 }
 
-TEST(PerfDataTest, DataWithoutTheProcessorObjectHasNone) {
-    EXPECT_EQ(ParseProcessorData(TPerfDataBuilder().Build().Bytes).Find, pfNoObject);  // as Wine answers
-    EXPECT_EQ(ParseProcessorData(TPerfDataBuilder().Other().Other(4).Build().Bytes).Find, pfNoObject);
+TEST(PerfDataTest, SoundDataWithoutTheProcessorObjectSaysTheSystemDoesNotProvideIt) {
+    EXPECT_EQ(ParseProcessorData(TPerfDataBuilder().Build().Bytes).Find, pfNotProvided);  // as Wine answers
+    EXPECT_EQ(ParseProcessorData(TPerfDataBuilder().Other().Other(4).Build().Bytes).Find, pfNotProvided);
 }
 
 TEST(PerfDataTest, EveryCutShortBlockIsRefused) {
