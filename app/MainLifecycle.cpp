@@ -7,17 +7,33 @@
 
 void TfMainMem::FormCreate() {
     CpuSamples = 1;
+    PerfChart1->Init();
+    PerfChart1->SetVisible(true);
+    PerfChart1->SetPlotColor(clLime);
     SettingsRegistry = std::make_unique<TRegistry>(FSystem.Registry);
     Label2->SetCaption(Label2->Caption() + ProgramVersion);
+    TrayIcon1->SetIconVisible(false);
     SetCaption(TORVANE_MAIN_TITLE);
+    Normale1->SetChecked(true);
     Memoire->SetActivePageIndex(0);
     InstalledMB = RoundHalfEven(static_cast<double>(MemRecovery1->TotalMemory()) / 1024 / 1024);
+    // The range is 32-bit: installed megabytes pass 65,535 from 64 GB on.
+    const auto installed = static_cast<int32_t>(std::min<int64_t>(InstalledMB, INT32_MAX));
+    TrackBar1->SetRange(0, installed);
+    TrackBar1->SetFrequency(8);
+    TrackBar1->SetPosition(static_cast<int32_t>(RoundHalfEven(InstalledMB / 2.0)));
+    if (CheckBox5->Checked()) ArmIntervalTrigger(true);
     DefragRunning = false;
+    BitBtn3->SetEnabled(false);
 }
 
-void TfMainMem::FormDestroy() { SaveSettings(); }
+void TfMainMem::FormDestroy() {
+    FSampler.StopCpuSampling();
+    SaveSettings();
+}
 
 void TfMainMem::exit_appli() {
+    TrayIcon1->SetIconVisible(false);
     MemRecovery1->Cancel();
     Hide();
     Close();
@@ -37,6 +53,7 @@ bool TfMainMem::WndProc(TMessage& Message, intptr_t& Result) {
 void TfMainMem::WMUser() {
     Application().Restore();
     Show();
+    TrayIcon1->SetIconVisible(false);
     Application().BringToFront();
 }
 

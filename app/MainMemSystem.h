@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/MemoryApi.h"
+#include "platform/PerformanceApi.h"
 #include "platform/RegistryApi.h"
 #include "platform/Resources.h"
 
@@ -10,5 +11,6 @@ struct TMainMemSystem {
     TMemoryApi& Memory;
     TRegistryApi& Registry;
     TResources& Resources;
+    TPerformanceApi& Performance;
     std::string ExeName;  // full path of the running program
 };

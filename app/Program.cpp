@@ -1,9 +1,17 @@
 #include "app/Program.h"
 
 #include "app/Umain.h"
+#include "engine/CpuSampler.h"
 #include "ui/Application.h"
 
 void RunProgram(TMessageQueue& Queue, TWindowSystem& Windows, TMainMemSystem& System) {
+    std::unique_ptr<TCpuSampler> sampler;
+    try {
+        sampler = std::make_unique<TCpuSampler>(System.Performance, System.Registry);
+    } catch (const ECpuSamplerError& e) {
+        Windows.MessageBox(nullptr, e.what(), TORVANE_MAIN_TITLE, MB_OK_BUTTON | MB_ICONERROR_STYLE);
+        return;  // the program cannot start without knowing its Windows
+    }
     if (void* running = Windows.FindTopWindow(TORVANE_MAIN_CLASS, TORVANE_MAIN_TITLE)) {
         Windows.ShowWindow(running, SW_RESTORE_COMMAND);
         Windows.PostToWindow(running, WM_USER_MESSAGE, 0, 0);
@@ -11,6 +19,6 @@ void RunProgram(TMessageQueue& Queue, TWindowSystem& Windows, TMainMemSystem& Sy
     }
     TApplication application(Queue, Windows);
     application.SetTitle(TORVANE_MAIN_TITLE);
-    application.CreateForm<TfMainMem>(System);
+    application.CreateForm<TfMainMem>(System, *sampler);
     application.Run();
 }

@@ -1,13 +1,13 @@
 // The main window's construction: its components, its controls from the
-// layout, and their handlers.
+// layout, its menus, and their handlers.
 #include "app/Umain.h"
 
 #include "app/MainLayout.h"
 #include "ui/Application.h"
 #include "ui/Jpeg.h"
 
-TfMainMem::TfMainMem(TComponent* AOwner, TApplication& Application, TMainMemSystem& System)
-    : TForm(AOwner, Application), FSystem(System) {
+TfMainMem::TfMainMem(TComponent* AOwner, TApplication& Application, TMainMemSystem& System, TCpuSampler& Sampler)
+    : TForm(AOwner, Application), FSystem(System), FSampler(Sampler), FEstimator(System.Performance) {
     SetName("FMainMem");
     SetBorderStyle(bsNone);
     SetPosition(poScreenCenter);
@@ -16,14 +16,32 @@ TfMainMem::TfMainMem(TComponent* AOwner, TApplication& Application, TMainMemSyst
     SetAlphaBlend(true);
     SetAlphaBlendValue(255);
     SetShowHint(true);
-    MemRecovery1 = new TMemRecovery(this, System.Memory, Application.Queue());
-    MemRecovery1->SetName("MemRecovery1");
+    CreateComponents();
     CreateControls();
-    LoadCaptionPicture();
+    CreateMenus();
+    StyleReadOuts();
+    WireHandlers();
     LoadedTree();
 }
 
 TfMainMem::~TfMainMem() { DoDestroy(); }
+
+void TfMainMem::CreateComponents() {
+    MemRecovery1 = new TMemRecovery(this, FSystem.Memory, Application().Queue());
+    MemRecovery1->SetName("MemRecovery1");
+    TrayIcon1 = new TTextTrayIcon(this);
+    TrayIcon1->SetName("TrayIcon1");
+    TrayIcon1->SetText("0");
+    TrayIcon1->SetColor(clLime);
+    TTimer** timers[] = {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5};
+    for (int i = 0; i < 5; ++i) {
+        *timers[i] = new TTimer(this, Application().Windows().Timers());
+        (*timers[i])->SetName("Timer" + std::to_string(i + 1));
+    }
+    Timer3->SetInterval(30000);
+    Timer4->SetInterval(4000);
+    Timer5->SetEnabled(false);
+}
 
 void TfMainMem::CreateControls() {
     BuildLayout(*this, MainLayout());
@@ -34,19 +52,120 @@ void TfMainMem::CreateControls() {
     Bind(*this, TabSheet5, "TabSheet5");
     Bind(*this, TabSheet4, "TabSheet4");
     Bind(*this, TabSheet2, "TabSheet2");
+    Bind(*this, BoldLabel3, "BoldLabel3");
+    Bind(*this, Gauge1, "Gauge1");
+    Bind(*this, CpuGauge1, "CpuGauge1");
+    Bind(*this, CpuGauge2, "CpuGauge2");
+    Bind(*this, Panel1, "Panel1");
+    Bind(*this, PerfChart1, "PerfChart1");
+    Bind(*this, BitBtn1, "BitBtn1");
+    Bind(*this, BitBtn3, "BitBtn3");
     Bind(*this, SkinButton4, "SkinButton4");
+    Bind(*this, RadioButton1, "RadioButton1");
+    Bind(*this, RadioButton2, "RadioButton2");
+    Bind(*this, RadioButton3, "RadioButton3");
+    Bind(*this, TrackBar1, "TrackBar1");
+    Bind(*this, Label4, "Label4");
+    Bind(*this, CheckBox3, "CheckBox3");
+    Bind(*this, CheckBox5, "CheckBox5");
+    Bind(*this, SpinEdit1, "SpinEdit1");
+    Bind(*this, SpinEdit2, "SpinEdit2");
+    Bind(*this, SpinEdit3, "SpinEdit3");
     Bind(*this, Label2, "Label2");
-
-    Image2->SetStretch(true);
-    SkinButton4->OnClick = TNotifyEvent(this, &TfMainMem::SkinButton4Click);
 }
 
-void TfMainMem::LoadCaptionPicture() {
-    std::vector<uint8_t> jpeg = FSystem.Resources.Load("CAPTIONSTRIP");
-    try {
-        LoadJpeg(Image2->Picture(), jpeg);
-    } catch (const EJpegError&) {
-        return;  // a damaged picture leaves the strip blank; the window works without it
+void TfMainMem::CreateMenus() {
+    auto item = [this](TPopupMenu* Menu, TMenuItem*& Member, const char* Name, const char* Caption) {
+        Member = new TMenuItem(this);
+        Member->SetName(Name);
+        Member->SetCaption(Caption);
+        Menu->Items().Add(Member);
+    };
+    PopupMenu1 = new TPopupMenu(this, Application().Windows());
+    PopupMenu1->SetName("PopupMenu1");
+    item(PopupMenu1, Open1, "Open1", "a&Grandir");
+    item(PopupMenu1, RecoverRam1, "RecoverRam1", "&Optimiser RAM");
+    item(PopupMenu1, Cancel1, "Cancel1", "&Annuler");
+    item(PopupMenu1, Exit1, "Exit1", "&Quitter");
+    Open1->SetDefault(true);
+    Cancel1->SetEnabled(false);
+    PopupMenu2 = new TPopupMenu(this, Application().Windows());
+    PopupMenu2->SetName("PopupMenu2");
+    item(PopupMenu2, Basse1, "Basse1", "Basse");
+    item(PopupMenu2, Normale1, "Normale1", "Normale");
+    item(PopupMenu2, Haute1, "Haute1", "Haute");
+    Memoire->SetPopupMenu(PopupMenu1);
+    PerfChart1->SetPopupMenu(PopupMenu2);
+}
+
+// The read-outs' look: bold labels, a white chart panel with its legend, and
+// the three gauges with their bar picture.
+void TfMainMem::StyleReadOuts() {
+    for (const char* name : {"BoldLabel1", "BoldLabel3"})
+        static_cast<TControl*>(FindComponent(name))->Font().SetStyle(fsBold);
+    Panel1->SetColor(clWhite);
+    const std::pair<const char*, TColor> legend[] = {{"Shape1", clLime}, {"Shape2", clRed}, {"Shape3", clAqua}};
+    for (auto [name, colour] : legend) static_cast<TControl*>(FindComponent(name))->SetColor(colour);
+    TBitmap bar;
+    LoadPicture("GAUGEBAR", bar);
+    for (TGradientBar* gauge : {Gauge1, CpuGauge1, CpuGauge2}) {
+        gauge->SetBackgroundColor(clWhite);
+        gauge->SetBorderColor1(clBlack);
+        gauge->SetBorderColor2(clBlack);
+        gauge->SetPosTextSuffix("%");
+        gauge->Font().SetName("Arial");
+        gauge->Font().SetHeight(-11);
+        gauge->Font().SetStyle(fsBold);
+        gauge->Font().SetColor(clWindowText);
+        gauge->SetBarBitmap(bar);
     }
-    Image2->Invalidate();
+    Gauge1->SetPercentage(true);
+    SpinEdit1->SetMaxValue(100);
+    SpinEdit1->SetValue(35);
+    SpinEdit2->SetValue(45);
+    SpinEdit3->SetMaxValue(100);
+    SpinEdit3->SetValue(15);
+    RadioButton1->SetChecked(true);
+    TrackBar1->SetEnabled(false);  // only the manual method uses it
+    CheckBox3->SetChecked(true);
+}
+
+void TfMainMem::WireHandlers() {
+    Timer1->SetOnTimer(TNotifyEvent(this, &TfMainMem::Timer1Timer));
+    Timer2->SetOnTimer(TNotifyEvent(this, &TfMainMem::Timer2Timer));
+    Timer3->SetOnTimer(TNotifyEvent(this, &TfMainMem::Timer3Timer));
+    Timer4->SetOnTimer(TNotifyEvent(this, &TfMainMem::Timer4Timer));
+    Timer5->SetOnTimer(TNotifyEvent(this, &TfMainMem::Timer5Timer));
+    CheckBox5->OnClick = TNotifyEvent(this, &TfMainMem::CheckBox5Click);
+    SpinEdit1->OnChange = TNotifyEvent(this, &TfMainMem::SpinEdit1Change);
+    SpinEdit2->OnChange = TNotifyEvent(this, &TfMainMem::SpinEdit2Change);
+    Basse1->OnClick = TNotifyEvent(this, &TfMainMem::Basse1Click);
+    Normale1->OnClick = TNotifyEvent(this, &TfMainMem::Moyen1Click);
+    Haute1->OnClick = TNotifyEvent(this, &TfMainMem::Haute1Click);
+
+    MemRecovery1->SetOnBeforeDefrag(TNotifyEvent(this, &TfMainMem::MemRecovery1BeforeDefrag));
+    MemRecovery1->SetOnProgress(TOnProgress(this, &TfMainMem::MemRecovery1Progress));
+    MemRecovery1->SetOnAfterDefrag(TNotifyEvent(this, &TfMainMem::MemRecovery1AfterDefrag));
+    BitBtn1->OnClick = TNotifyEvent(this, &TfMainMem::BitBtn1Click);
+    BitBtn3->OnClick = TNotifyEvent(this, &TfMainMem::BitBtn3Click);
+    RecoverRam1->OnClick = TNotifyEvent(this, &TfMainMem::RecoverRam1Click);
+    Cancel1->OnClick = TNotifyEvent(this, &TfMainMem::Cancel1Click);
+    RadioButton1->OnClick = TNotifyEvent(this, &TfMainMem::RadioButton1Click);
+    RadioButton2->OnClick = TNotifyEvent(this, &TfMainMem::RadioButton2Click);
+    RadioButton3->OnClick = TNotifyEvent(this, &TfMainMem::RadioButton3Click);
+    TrackBar1->OnChange = TNotifyEvent(this, &TfMainMem::TrackBar1Change);
+
+    SkinButton4->OnClick = TNotifyEvent(this, &TfMainMem::SkinButton4Click);
+    Open1->OnClick = TNotifyEvent(this, &TfMainMem::Open1Click);
+    Exit1->OnClick = TNotifyEvent(this, &TfMainMem::Exit1Click);
+    Image2->SetStretch(true);
+    LoadPicture("CAPTIONSTRIP", Image2->Picture());
+}
+
+void TfMainMem::LoadPicture(const char* Resource, TBitmap& Target) {
+    try {
+        LoadJpeg(Target, FSystem.Resources.Load(Resource));
+    } catch (const EJpegError&) {
+        // A damaged picture leaves its place blank; the window works without it.
+    }
 }

@@ -6,19 +6,28 @@
 
 #include "app/MainMemSystem.h"
 #include "app/ProgramIdentity.h"
+#include "controls/Spin.h"
+#include "engine/CpuEstimator.h"
+#include "engine/CpuSampler.h"
 #include "engine/MemRecovery.h"
+#include "tray/TextTrayIcon.h"
 #include "ui/Form.h"
 #include "ui/Image.h"
+#include "ui/Menus.h"
 #include "ui/PageControl.h"
 #include "ui/Registry.h"
 #include "ui/StdControls.h"
+#include "ui/Timer.h"
+#include "ui/TrackBar.h"
+#include "widgets/GradientBar.h"
+#include "widgets/PerfChart.h"
 
 inline const std::string ProgramVersion = TORVANE_VERSION_TEXT;
 inline const std::string SettingsKey = "\\Software\\Torvane XP\\settings";
 
 class TfMainMem : public TForm {
 public:
-    TfMainMem(TComponent* AOwner, TApplication& Application, TMainMemSystem& System);
+    TfMainMem(TComponent* AOwner, TApplication& Application, TMainMemSystem& System, TCpuSampler& Sampler);
     ~TfMainMem() override;
     const char* ClassName() const override { return TORVANE_MAIN_CLASS; }
 
@@ -29,24 +38,98 @@ public:
     TTabSheet* TabSheet5;
     TTabSheet* TabSheet4;
     TTabSheet* TabSheet2;
-    TLabel* Label2;
+    // Système
+    TLabel* BoldLabel3;
+    TGradientBar* Gauge1;
+    TGradientBar* CpuGauge1;
+    TGradientBar* CpuGauge2;
+    TPanel* Panel1;
+    TPerfChart* PerfChart1;
+    TButton* BitBtn1;
+    TButton* BitBtn3;
     TButton* SkinButton4;
+    // Paramètres
+    TRadioButton* RadioButton1;
+    TRadioButton* RadioButton2;
+    TRadioButton* RadioButton3;
+    TTrackBar* TrackBar1;
+    TLabel* Label4;
+    TCheckBox* CheckBox3;
+    TCheckBox* CheckBox5;
+    TSpinEdit* SpinEdit1;
+    TSpinEdit* SpinEdit2;
+    TSpinEdit* SpinEdit3;
+    // A propos de...
+    TLabel* Label2;
+    // Not shown
     TMemRecovery* MemRecovery1;
+    TTextTrayIcon* TrayIcon1;
+    TTimer* Timer1;
+    TTimer* Timer2;
+    TTimer* Timer3;
+    TTimer* Timer4;
+    TTimer* Timer5;
+    TPopupMenu* PopupMenu1;
+    TMenuItem* Open1;
+    TMenuItem* RecoverRam1;
+    TMenuItem* Cancel1;
+    TMenuItem* Exit1;
+    TPopupMenu* PopupMenu2;
+    TMenuItem* Basse1;
+    TMenuItem* Normale1;
+    TMenuItem* Haute1;
 
     // Window-wide state.
     std::unique_ptr<TRegistry> SettingsRegistry;
     int64_t InstalledMB = 0;
+    int64_t FreeBytes = 0;
+    int64_t ShownFreeBytes = 0;
+    int64_t FreePercent = 0;
+    int64_t CpuPercent = 0;
+    double CpuSum = 0.0;
     int64_t CpuSamples = 0;
     bool DefragRunning = false;
 
+    // Lifecycle
     void exit_appli();
     void SaveSettings();
-    void SkinButton4Click(TObject* Sender);
-
     bool WndProc(TMessage& Message, intptr_t& Result) override;
     void WMUser();
     intptr_t WMQueryEndSession();
     void WMEndSession(bool SessionEnds);
+
+    // Monitoring
+    void Timer1Timer(TObject* Sender);
+    void Timer2Timer(TObject* Sender);
+    void Timer3Timer(TObject* Sender);
+    void Timer4Timer(TObject* Sender);
+    void Timer5Timer(TObject* Sender);
+    void CheckBox5Click(TObject* Sender);
+    void SpinEdit1Change(TObject* Sender);
+    void SpinEdit2Change(TObject* Sender);
+    void Basse1Click(TObject* Sender);
+    void Moyen1Click(TObject* Sender);
+    void Haute1Click(TObject* Sender);
+
+    // Recovery
+    void RecupRam();
+    void AnnulRam();
+    void BitBtn1Click(TObject* Sender);
+    void BitBtn3Click(TObject* Sender);
+    void RecoverRam1Click(TObject* Sender);
+    void Cancel1Click(TObject* Sender);
+    void MemRecovery1BeforeDefrag(TObject* Sender);
+    void MemRecovery1Progress(TObject* Sender, int Progress);
+    void MemRecovery1AfterDefrag(TObject* Sender);
+    void RadioButton1Click(TObject* Sender);
+    void RadioButton2Click(TObject* Sender);
+    void RadioButton3Click(TObject* Sender);
+    void TrackBar1Change(TObject* Sender);
+
+    // Window behaviour
+    void SkinButton4Click(TObject* Sender);
+    void Open1Click(TObject* Sender);
+    void Exit1Click(TObject* Sender);
 
 protected:
     void FormCreate() override;
@@ -54,7 +137,18 @@ protected:
 
 private:
     void CreateControls();
-    void LoadCaptionPicture();
+    void CreateComponents();
+    void CreateMenus();
+    void WireHandlers();
+    void StyleReadOuts();
+    void LoadPicture(const char* Resource, TBitmap& Target);
+    // The commands offered while a run goes on, or while none does.
+    void ShowCommands(bool Running);
+    // Arms the interval trigger for SpinEdit2's minutes, or disarms it.
+    void ArmIntervalTrigger(bool Armed);
+    void SetFastTickInterval(uint32_t Milliseconds, TMenuItem* Checked);
 
     TMainMemSystem& FSystem;
+    TCpuSampler& FSampler;
+    TCpuEstimator FEstimator;
 };

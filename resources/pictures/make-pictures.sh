@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Draws the program's own pictures with ImageMagick: the caption strip and
-# the application icon. Run it after changing a design; the results are
+# Draws the program's own pictures with ImageMagick: the caption strip, the
+# gauges' bar and the application icon. Run it after changing a design; the results are
 # committed beside it.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -12,6 +12,13 @@ trap 'rm -rf "$tmp"' EXIT
 convert -size 25x360 gradient:'#0f7f86-#0b1f5c' -rotate 90 \
   -font Liberation-Sans-Bold -pointsize 15 -fill white -gravity West -annotate +8+0 'Torvane XP' \
   -strip -sampling-factor 1x1 -quality 92 "$here/caption.jpg"
+
+# Gauge bar, 200 x 13: a glossy blue band, light blue at the left shading
+# to violet-blue at the right, lighter towards the top, darker end columns.
+convert -size 13x200 gradient:'#7fc8ff-#4a3cd0' -rotate -90 \
+  \( -size 200x13 gradient:'#ffffff-#9090a8' \) -compose Multiply -composite \
+  -fill '#20307a' -draw 'rectangle 0,0 0,12' -draw 'rectangle 199,0 199,12' \
+  -strip -sampling-factor 1x1 -quality 95 "$here/gaugebar.jpg"
 
 # Application icon: a memory chip (dark body, silver pins) on a lime square
 # with a green edge, drawn pixel-exact at each size.

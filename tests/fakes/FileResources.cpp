@@ -1,12 +1,23 @@
 #include "tests/fakes/FileResources.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
+
+#include "core/FileBytes.h"
+
+namespace {
+// The resources that the resource script names, by their files.
+const struct {
+    const char* Name;
+    const char* File;
+} Files[] = {
+    {"CAPTIONSTRIP", "resources/pictures/caption.jpg"},
+    {"GAUGEBAR", "resources/pictures/gaugebar.jpg"},
+};
+}  // namespace
 
 std::vector<uint8_t> TFileResources::Load(const std::string& Name) {
-    if (Name != "CAPTIONSTRIP") return {};
     const char* root = std::getenv("TORVANE_SOURCE_DIR");
-    std::ifstream file(std::string(root ? root : ".") + "/resources/pictures/caption.jpg", std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), {});
+    for (const auto& entry : Files)
+        if (Name == entry.Name) return ReadFileBytes(std::string(root ? root : ".") + "/" + entry.File).value_or(std::vector<uint8_t>{});
+    return {};
 }

@@ -1,0 +1,45 @@
+// One monitoring tick of the main window on fakes: the memory reading, the
+// processor sample, the chart's plot, the gauges' repaints into their
+// buffers and the tray icon's properties. The fakes cost next to nothing,
+// so this is the program's own work per tick.
+#include <benchmark/benchmark.h>
+
+#include "app/Umain.h"
+#include "tests/fakes/FakeMemoryApi.h"
+#include "tests/fakes/FakeMessageQueue.h"
+#include "tests/fakes/FakePerformanceApi.h"
+#include "tests/fakes/FakeRegistry.h"
+#include "tests/fakes/FakeWindowSystem.h"
+#include "tests/fakes/FileResources.h"
+#include "tests/fakes/PerfDataBuilder.h"
+#include "ui/Application.h"
+
+namespace {
+void MonitoringTick(benchmark::State& State) {
+    TFakeMemoryApi memory;
+    memory.Status = {512ull << 20, 200ull << 20};
+    TFakeMessageQueue queue;
+    TFakeWindowSystem windows;
+    TFakeRegistry registry;
+    TFileResources resources;
+    TFakePerformanceApi performance;
+    TMainMemSystem system{memory, registry, resources, performance, "C:\\TorvaneXP.exe"};
+    TCpuSampler sampler(performance, registry);
+    TApplication app(queue, windows);
+    auto* form = app.CreateForm<TfMainMem>(system, sampler);
+    uint16_t second = 0;
+    int64_t idle = 0;
+    for (auto _ : State) {
+        memory.Status.AvailPhys += 4096;  // a new reading every tick: the icon is redrawn too
+        idle += 7'000'000;
+        State.PauseTiming();
+        performance.Data = TPerfDataBuilder(PerfTimeAt(static_cast<uint16_t>(++second % 60))).Processor({idle}).Build().Bytes;
+        State.ResumeTiming();
+        form->Timer1Timer(form);
+        form->Timer2Timer(form);
+    }
+}
+BENCHMARK(MonitoringTick)->Unit(benchmark::kMicrosecond);
+}  // namespace
+
+BENCHMARK_MAIN();
