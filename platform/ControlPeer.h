@@ -39,6 +39,7 @@ enum TControlChange {
     ccActivePage,    // page control
     ccAlphaBlend,    // form: layered opacity
     ccShowHint,      // form: tool-tips on or off
+    ccHintColor,     // form: the application's tool-tip colour
     ccTopMost,       // form
     ccClientSize,    // form: the inside's size, from which the window's follows
     ccRange,         // track bar: minimum, maximum, tick frequency

@@ -20,7 +20,19 @@ public:
     virtual void* FindTopWindow(const std::string& ClassName, const std::string& Title) = 0;
     virtual void ShowWindow(void* Wnd, int Command) = 0;
     virtual void PostToWindow(void* Wnd, uint32_t Msg, uintptr_t WParam, intptr_t LParam) = 0;
+    virtual intptr_t SendToWindow(void* Wnd, uint32_t Msg, uintptr_t WParam, intptr_t LParam) = 0;
     virtual void SetForegroundWindow(void* Wnd) = 0;
+    // Gives back the mouse capture, whoever has it.
+    virtual void ReleaseCapture() = 0;
+    // The cursor on the screen; false when it cannot be read.
+    virtual bool GetCursorPos(TPoint& Position) = 0;
+    // The TShiftFlag keys (Shift, Alt, Ctrl) that are down now.
+    virtual int AsyncShiftState() = 0;
+    virtual uint32_t DoubleClickTime() = 0;
+    // Whether windows can be made translucent (Windows 2000 and later).
+    virtual bool HasLayeredWindows() = 0;
+    // The show command the program was started with.
+    virtual int StartupShowCommand() = 0;
     // A message box owned by the window Owner (none for nullptr), with the
     // system's MB_ flags (core/Messages.h); returns the button pressed.
     virtual int MessageBox(void* Owner, const std::string& Text, const std::string& Caption, uint32_t Flags) = 0;

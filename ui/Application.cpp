@@ -21,6 +21,21 @@ void TApplication::Run() {
 
 void TApplication::Terminate() { FQueue.PostQuitMessage(0); }
 
+void TApplication::ProcessMessages() {
+    TMessage message;
+    while (FQueue.PeekMessage(message)) {
+        if (message.Msg == WM_QUIT_MESSAGE) return FQueue.PostQuitMessage(static_cast<int>(message.WParam));
+        FQueue.DispatchMessage(message);
+    }
+}
+
+void TApplication::SetHintColor(TColor Value) {
+    if (Value == FHintColor) return;
+    FHintColor = Value;
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto* form = dynamic_cast<TForm*>(Components(i))) form->HintColorChanged();
+}
+
 void TApplication::ShowException(const std::exception& E) {
     FWindows.MessageBox(FMainForm ? FMainForm->Handle() : nullptr, E.what(), FTitle, MB_OK_BUTTON | MB_ICONERROR_STYLE);
 }

@@ -38,7 +38,12 @@ public:
     void Run();
     // Asks the message loop to end at its next turn.
     void Terminate();
+    // Dispatches every message that waits in the queue (a quit is kept for the loop).
+    void ProcessMessages();
     void ShowException(const std::exception& E);
+    // The background of every form's tool-tips.
+    TColor HintColor() const { return FHintColor; }
+    void SetHintColor(TColor Value);
     // Brings the main form back from a minimised or hidden state, in front.
     void Restore();
     void BringToFront();
@@ -49,4 +54,5 @@ private:
     std::string FTitle;
     TForm* FMainForm = nullptr;
     bool FTerminated = false;
+    TColor FHintColor = clInfoBk;
 };

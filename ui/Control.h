@@ -32,7 +32,7 @@ class TWinControl;
 class TPopupMenu;
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
-enum TShiftFlag { ssShift = 1, ssAlt = 2, ssCtrl = 4 };
+enum TShiftFlag { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
 enum TCursor { crDefault, crArrow, crHandPoint, crHourGlass };
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 

@@ -95,3 +95,18 @@ TRect TForm::PlaceWindow(const TRect& Proposed, const TRect& WorkArea) const {
 }
 
 bool TForm::WndProc(TMessage&, intptr_t&) { return false; }
+
+bool TForm::Dispatch(TMessage& Message, intptr_t& Result) {
+    const std::vector<TObserver> observers = FObservers;  // one may go away meanwhile
+    for (const TObserver& o : observers) o.See(Message);
+    return WndProc(Message, Result);
+}
+
+void TForm::AddMessageObserver(const void* Observer, std::function<void(const TMessage&)> See) {
+    RemoveMessageObserver(Observer);
+    FObservers.push_back({Observer, std::move(See)});
+}
+
+void TForm::RemoveMessageObserver(const void* Observer) {
+    std::erase_if(FObservers, [Observer](const TObserver& o) { return o.Key == Observer; });
+}

@@ -2,6 +2,8 @@
 // A top-level window. Its handlers of window messages are ordinary methods,
 // reached through WndProc, so they work with or without a real window.
 #include <cstdint>
+#include <functional>
+#include <vector>
 
 #include "platform/MessageQueue.h"
 #include "ui/Control.h"
@@ -48,6 +50,8 @@ public:
     void SetAlphaBlendValue(int Value);
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool Value);
+    // The application's tool-tip colour changed: the form's tips follow.
+    void HintColorChanged() { Changed(ccHintColor); }
 
     // Runs the creation handler; an exception that escapes it goes to the
     // application, which shows it, and the form lives on as far as it got.
@@ -63,6 +67,12 @@ public:
 
     // Handles a message sent to the window; false leaves it to the system.
     virtual bool WndProc(TMessage& Message, intptr_t& Result);
+    // What the window system hands the form: every observer sees the
+    // message first, then WndProc handles it.
+    bool Dispatch(TMessage& Message, intptr_t& Result);
+    // Observer (a tray icon, say) sees every message of the window until removed.
+    void AddMessageObserver(const void* Observer, std::function<void(const TMessage&)> See);
+    void RemoveMessageObserver(const void* Observer);
 
 protected:
     virtual void FormCreate() {}
@@ -86,4 +96,9 @@ private:
     int FMinWidth = 0;
     int FMinHeight = 0;
     bool FShownOnce = false;
+    struct TObserver {
+        const void* Key;
+        std::function<void(const TMessage&)> See;
+    };
+    std::vector<TObserver> FObservers;
 };

@@ -29,6 +29,8 @@ THintWindow::~THintWindow() {
 
 void THintWindow::SetActive(bool Active) { SendMessageA(FWnd, TTM_ACTIVATE, Active, 0); }
 
+void THintWindow::SetColor(COLORREF Background) { SendMessageA(FWnd, TTM_SETTIPBKCOLOR, Background, 0); }
+
 void THintWindow::SetTool(HWND Tool, const std::string& Text) {
     TOOLINFOA info = ToolInfo(FOwner, Tool);
     SendMessageA(FWnd, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));

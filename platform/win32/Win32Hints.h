@@ -12,6 +12,7 @@ public:
     THintWindow& operator=(const THintWindow&) = delete;
 
     void SetActive(bool Active);
+    void SetColor(COLORREF Background);
     // Gives Tool the text, or removes the tool when Text is empty.
     void SetTool(HWND Tool, const std::string& Text);
 

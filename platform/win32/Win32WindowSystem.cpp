@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include "ui/Control.h"
+
+#include "platform/win32/LayeredWindow.h"
 #include "platform/win32/Win32Menus.h"
 
 void* TWin32WindowSystem::FindTopWindow(const std::string& ClassName, const std::string& Title) {
@@ -14,7 +17,40 @@ void TWin32WindowSystem::PostToWindow(void* Wnd, uint32_t Msg, uintptr_t WParam,
     PostMessageA(static_cast<HWND>(Wnd), Msg, WParam, LParam);
 }
 
+intptr_t TWin32WindowSystem::SendToWindow(void* Wnd, uint32_t Msg, uintptr_t WParam, intptr_t LParam) {
+    return SendMessageA(static_cast<HWND>(Wnd), Msg, WParam, LParam);
+}
+
 void TWin32WindowSystem::SetForegroundWindow(void* Wnd) { ::SetForegroundWindow(static_cast<HWND>(Wnd)); }
+
+void TWin32WindowSystem::ReleaseCapture() { ::ReleaseCapture(); }
+
+bool TWin32WindowSystem::GetCursorPos(TPoint& Position) {
+    POINT p;
+    if (!::GetCursorPos(&p)) return false;
+    Position = {p.x, p.y};
+    return true;
+}
+
+// The high bit: the key is down now.
+int TWin32WindowSystem::AsyncShiftState() {
+    int shift = 0;
+    if (GetAsyncKeyState(VK_SHIFT) & 0x8000) shift |= ssShift;
+    if (GetAsyncKeyState(VK_MENU) & 0x8000) shift |= ssAlt;
+    if (GetAsyncKeyState(VK_CONTROL) & 0x8000) shift |= ssCtrl;
+    return shift;
+}
+
+uint32_t TWin32WindowSystem::DoubleClickTime() { return GetDoubleClickTime(); }
+
+bool TWin32WindowSystem::HasLayeredWindows() { return LayeredWindowsAvailable(); }
+
+int TWin32WindowSystem::StartupShowCommand() {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    GetStartupInfoA(&startup);
+    return (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWNORMAL;
+}
 
 int TWin32WindowSystem::MessageBox(void* Owner, const std::string& Text, const std::string& Caption, uint32_t Flags) {
     return MessageBoxA(static_cast<HWND>(Owner), Text.c_str(), Caption.c_str(), Flags);

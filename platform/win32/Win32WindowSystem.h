@@ -10,7 +10,14 @@ public:
     void* FindTopWindow(const std::string& ClassName, const std::string& Title) override;
     void ShowWindow(void* Wnd, int Command) override;
     void PostToWindow(void* Wnd, uint32_t Msg, uintptr_t WParam, intptr_t LParam) override;
+    intptr_t SendToWindow(void* Wnd, uint32_t Msg, uintptr_t WParam, intptr_t LParam) override;
     void SetForegroundWindow(void* Wnd) override;
+    void ReleaseCapture() override;
+    bool GetCursorPos(TPoint& Position) override;
+    int AsyncShiftState() override;
+    uint32_t DoubleClickTime() override;
+    bool HasLayeredWindows() override;
+    int StartupShowCommand() override;
     int MessageBox(void* Owner, const std::string& Text, const std::string& Caption, uint32_t Flags) override;
     void Beep() override;
     TMenuItem* TrackPopupMenu(TPopupMenu& Menu, int X, int Y, void* Owner) override;

@@ -44,7 +44,36 @@ public:
     void PostToWindow(void* Wnd, uint32_t Msg, uintptr_t WParam, intptr_t LParam) override {
         Posted.push_back({Wnd, Msg, WParam, LParam});
     }
-    void SetForegroundWindow(void*) override {}
+    struct TSent {
+        void* Wnd;
+        uint32_t Msg;
+        uintptr_t WParam;
+        intptr_t LParam;
+    };
+    std::vector<TSent> Sent;
+    std::vector<void*> Foreground;
+    int CaptureReleases = 0;
+    TPoint Cursor{100, 200};
+    bool CursorReadable = true;
+    int ShiftState = 0;
+    uint32_t DoubleClickMs = 500;
+    bool Layered = true;
+    int ShowCommand = SW_SHOWNORMAL_COMMAND;
+
+    intptr_t SendToWindow(void* Wnd, uint32_t Msg, uintptr_t WParam, intptr_t LParam) override {
+        Sent.push_back({Wnd, Msg, WParam, LParam});
+        return 0;
+    }
+    void SetForegroundWindow(void* Wnd) override { Foreground.push_back(Wnd); }
+    void ReleaseCapture() override { ++CaptureReleases; }
+    bool GetCursorPos(TPoint& Position) override {
+        Position = Cursor;
+        return CursorReadable;
+    }
+    int AsyncShiftState() override { return ShiftState; }
+    uint32_t DoubleClickTime() override { return DoubleClickMs; }
+    bool HasLayeredWindows() override { return Layered; }
+    int StartupShowCommand() override { return ShowCommand; }
     int MessageBox(void*, const std::string& Text, const std::string& Caption, uint32_t Flags) override {
         MessageBoxes.push_back({Text, Caption, Flags});
         return IDOK_ANSWER;

@@ -1,7 +1,10 @@
 #include "tests/fakes/VirtualTimers.h"
 
+#include <algorithm>
+
 uintptr_t TVirtualTimers::StartTimer(TTimerTarget& Target, uint32_t IntervalMs) {
     uintptr_t id = FNextId++;
+    IntervalMs = std::max<uint32_t>(IntervalMs, 10);  // as the system holds the shortest ones
     FTimers[id] = TEntry{&Target, IntervalMs, FNow + IntervalMs};
     return id;
 }

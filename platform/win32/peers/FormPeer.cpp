@@ -4,6 +4,7 @@
 #include "platform/win32/LayeredWindow.h"
 #include "platform/win32/Win32Menus.h"
 #include "platform/win32/peers/StdPeers.h"
+#include "ui/Application.h"
 #include "ui/Form.h"
 
 namespace {
@@ -51,6 +52,7 @@ std::unique_ptr<TControlPeer> CreateFormPeer(TControl& Control, TControlPeer*) {
 TFormPeer::TFormPeer(TForm& Form) : TWin32Peer(Form, CreateFormWindow(Form)), FHints(FWnd) {
     KindChanged(ccAlphaBlend);
     KindChanged(ccShowHint);
+    KindChanged(ccHintColor);
     RECT r;
     GetWindowRect(FWnd, &r);
     Form.BoundsFromWindow(TRect{r.left, r.top, r.right, r.bottom});
@@ -62,6 +64,7 @@ void TFormPeer::KindChanged(TControlChange What) {
     switch (What) {
         case ccAlphaBlend: SetLayeredOpacity(FWnd, Form().AlphaBlend(), Form().AlphaBlendValue()); break;
         case ccShowHint: FHints.SetActive(Form().ShowHint()); break;
+        case ccHintColor: FHints.SetColor(ColorRef(Form().Application().HintColor())); break;
         case ccTopMost:
             SetWindowPos(FWnd, Form().TopMost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -79,6 +82,12 @@ void TFormPeer::ApplyClientSize() {
 }
 
 bool TFormPeer::WindowMessage(UINT Msg, WPARAM WParam, LPARAM LParam, LRESULT& Result) {
+    TMessage message{FWnd, Msg, WParam, LParam, 0, 0, 0};
+    intptr_t result = 0;
+    if (Form().Dispatch(message, result)) {
+        Result = result;
+        return true;
+    }
     switch (Msg) {
         case WM_WINDOWPOSCHANGING: {
             auto* pos = reinterpret_cast<WINDOWPOS*>(LParam);
@@ -118,10 +127,5 @@ bool TFormPeer::WindowMessage(UINT Msg, WPARAM WParam, LPARAM LParam, LRESULT& R
             break;
         default: break;
     }
-    if (TWin32Peer::WindowMessage(Msg, WParam, LParam, Result)) return true;
-    TMessage message{FWnd, Msg, WParam, LParam, 0, 0, 0};
-    intptr_t result = 0;
-    if (!Form().WndProc(message, result)) return false;
-    Result = result;
-    return true;
+    return TWin32Peer::WindowMessage(Msg, WParam, LParam, Result);
 }
