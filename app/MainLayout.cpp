@@ -1,5 +1,7 @@
 #include "app/MainLayout.h"
 
+#include "app/Author.h"
+#include "controls/ImageButton.h"
 #include "controls/Spin.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
@@ -18,7 +20,16 @@ TControl* Make<TSpinEdit>(TComponent* Owner, TWinControl*) {
     return new TSpinEdit(Owner, form->Application().Windows());
 }
 
+// Image buttons take the application's tool-tip colour while the mouse is over them.
+template <>
+TControl* Make<TImageButton>(TComponent* Owner, TWinControl*) {
+    auto* form = dynamic_cast<TForm*>(Owner);
+    if (!form) throw std::logic_error("an image button belongs to a form");
+    return new TImageButton(Owner, form->Application());
+}
+
 namespace {
+const std::string MailText = "Email : " + std::string(AuthorMail);
 constexpr int StripHeight = 25;  // the caption strip across the top
 
 const char* const AboutText =
@@ -42,8 +53,23 @@ const char* const AllMethodHint =
 const char* const QuitHint =
     "QUITTER TORVANE XP\r\n=====================\r\nVous êtes sur le point de \r\nfermer Torvane XP.";
 
+const char* const StartHint =
+    "REDEMARRAGE AUTO :\r\n----------------------------------------\r\nPermet à Torvane XP de \r\nredémarrer automatiquement\r\navec Windows.";
+const char* const UnloadHint =
+    "DECHARGE LES DLLS NON UTILISEES:\r\n==================================\r\nCe paramètre force Windows à décharger les\r\nDlls non utilisées par le système. Cela peut \r\npermettre au système de récupérer plus de RAM.";
+const char* const SaveHint =
+    "ENREGISTREMENT DES PARAMETRES\r\n==================================\r\nCette fonctionnalité permet de stocker les\r\nparamètres afin de les garder pour les \r\nprochaines exécutions";
+const char* const TopHint =
+    "TOUJOURS VISIBLE:\r\n-----------------------------------\r\nForce la fenêtre de Torvane XP\r\nà rester devant les autres fenêtres\r\ndu bureau. (lorsque Torvane est\r\nen mode fenêtré).";
+const char* const NewsHint =
+    "INFOS DIRECTS :\r\n===============\r\nCette fonction permet de\r\nse tenir au courant des \r\ndernières informations à \r\npropos de Torvane XP.";
+const char* const RefreshHint =
+    "RAFRAICHIR LES DONNEES\r\n========================\r\nPermet de rafraichir les informations\r\nsur le(s) disque(s) dur(s) et la vitesse\r\nréelle du processeur.";
+
 const TLayoutRow Rows[] = {
     {"Image2", Make<TImage>, nullptr, Bounds(0, 0, MainFormWidth, StripHeight)},
+    {"ImageButton2", Make<TImageButton>, nullptr, Bounds(312, 2, 21, 21)},
+    {"ImageButton1", Make<TImageButton>, nullptr, Bounds(336, 2, 21, 21)},
     {"Memoire", Make<TPageControl>, nullptr, Bounds(0, StripHeight, MainFormWidth, MainFormHeight - StripHeight)},
     {"TabSheet1", Make<TTabSheet>, "Memoire", {}, "Système"},
     {"TabSheet3", Make<TTabSheet>, "Memoire", {}, "Paramètres"},
@@ -77,25 +103,39 @@ const TLayoutRow Rows[] = {
     {"SkinButton4", Make<TButton>, "TabSheet1", Bounds(216, 228, 132, 25), "&Quitter Torvane XP", QuitHint},
 
     // Paramètres
-    {"RadioGroup1", Make<TGroupBox>, "TabSheet3", Bounds(4, 2, 172, 66), "Méthode"},
-    {"RadioButton1", Make<TRadioButton>, "RadioGroup1", Bounds(8, 15, 150, 16), "Système", SystemMethodHint},
-    {"RadioButton2", Make<TRadioButton>, "RadioGroup1", Bounds(8, 31, 150, 16), "Manuel", ManualMethodHint},
-    {"RadioButton3", Make<TRadioButton>, "RadioGroup1", Bounds(8, 47, 150, 16), "Tout", AllMethodHint},
-    {"GroupBox10", Make<TGroupBox>, "TabSheet3", Bounds(4, 70, 344, 50), "Nbre de Mo à essayer d'atteindre (méthode manuelle)"},
-    {"TrackBar1", Make<TTrackBar>, "GroupBox10", Bounds(6, 15, 262, 30)},
+    {"RadioGroup1", Make<TGroupBox>, "TabSheet3", Bounds(4, 2, 178, 58), "Méthode"},
+    {"RadioButton1", Make<TRadioButton>, "RadioGroup1", Bounds(8, 14, 150, 14), "Système", SystemMethodHint},
+    {"RadioButton2", Make<TRadioButton>, "RadioGroup1", Bounds(8, 28, 150, 14), "Manuel", ManualMethodHint},
+    {"RadioButton3", Make<TRadioButton>, "RadioGroup1", Bounds(8, 42, 150, 14), "Tout", AllMethodHint},
+    {"GroupBox4", Make<TGroupBox>, "TabSheet3", Bounds(4, 62, 178, 82), "Propriétés de récupération "},
+    {"CheckBox3", Make<TCheckBox>, "GroupBox4", Bounds(8, 16, 114, 17), "Niveau alarme en %", AlarmHint},
+    {"SpinEdit1", Make<TSpinEdit>, "GroupBox4", Bounds(122, 13, 44, 21)},
+    {"CheckBox5", Make<TCheckBox>, "GroupBox4", Bounds(8, 38, 92, 17), "Libère tous les ", IntervalHint},
+    {"SpinEdit2", Make<TSpinEdit>, "GroupBox4", Bounds(100, 35, 44, 21)},
+    {"Label3", Make<TLabel>, "GroupBox4", Bounds(147, 39, 20, 13), "min"},
+    {"Label14", Make<TLabel>, "GroupBox4", Bounds(6, 61, 122, 13), "Charge CPU inférieure à", CeilingHint},
+    {"SpinEdit3", Make<TSpinEdit>, "GroupBox4", Bounds(127, 57, 42, 21)},
+    {"Label13", Make<TLabel>, "GroupBox4", Bounds(170, 61, 7, 13), "%"},
+    {"SkinButton2", Make<TButton>, "TabSheet3", Bounds(4, 150, 110, 25), "&Enregistrer", SaveHint},
+    {"GroupBox3", Make<TGroupBox>, "TabSheet3", Bounds(186, 2, 162, 104), "Options"},
+    {"CheckBox1", Make<TCheckBox>, "GroupBox3", Bounds(8, 14, 150, 16), "Démarre avec Win ?", StartHint},
+    {"CDechargeDll", Make<TCheckBox>, "GroupBox3", Bounds(8, 30, 150, 16), "Décharge Dll inutilisées", UnloadHint},
+    {"CheckBox2", Make<TCheckBox>, "GroupBox3", Bounds(8, 46, 150, 16), "Toujours visible?", TopHint},
+    {"Label5", Make<TLabel>, "GroupBox3", Bounds(8, 64, 150, 13), "Opacité ( Win2000 ou XP)"},
+    {"TrackBar2", Make<TTrackBar>, "GroupBox3", Bounds(4, 77, 154, 24), "", "100%"},
+    {"GroupBox10", Make<TGroupBox>, "TabSheet3", Bounds(4, 210, 344, 46), "Nbre de Mo à essayer d'atteindre (méthode manuelle)"},
+    {"TrackBar1", Make<TTrackBar>, "GroupBox10", Bounds(6, 14, 262, 28)},
     {"Label4", Make<TLabel>, "GroupBox10", Bounds(272, 22, 66, 13), "000000"},
-    {"GroupBox4", Make<TGroupBox>, "TabSheet3", Bounds(4, 122, 172, 92), "Propriétés de récupération "},
-    {"CheckBox3", Make<TCheckBox>, "GroupBox4", Bounds(8, 17, 116, 17), "Niveau alarme en %", AlarmHint},
-    {"SpinEdit1", Make<TSpinEdit>, "GroupBox4", Bounds(126, 14, 40, 22)},
-    {"CheckBox5", Make<TCheckBox>, "GroupBox4", Bounds(8, 42, 94, 17), "Libère tous les ", IntervalHint},
-    {"SpinEdit2", Make<TSpinEdit>, "GroupBox4", Bounds(102, 39, 44, 22)},
-    {"Label3", Make<TLabel>, "GroupBox4", Bounds(148, 43, 20, 13), "min"},
-    {"Label14", Make<TLabel>, "GroupBox4", Bounds(8, 68, 116, 13), "Charge CPU inférieure à", CeilingHint},
-    {"SpinEdit3", Make<TSpinEdit>, "GroupBox4", Bounds(124, 64, 36, 22)},
-    {"Label13", Make<TLabel>, "GroupBox4", Bounds(162, 68, 8, 13), "%"},
+
+    // Informations
+    {"SkinButton3", Make<TButton>, "TabSheet5", Bounds(248, 228, 100, 25), "&Rafraichir", RefreshHint},
 
     // A propos de...
-    {"Label2", Make<TLabel>, "TabSheet2", Bounds(16, 16, 320, 80), AboutText},
+    {"GroupBox7", Make<TGroupBox>, "TabSheet2", Bounds(4, 2, 344, 252), "A propos de Torvane XP"},
+    {"Label2", Make<TLabel>, "GroupBox7", Bounds(12, 18, 320, 80), AboutText},
+    {"BoldLabel4", Make<TLabel>, "GroupBox7", Bounds(12, 110, 320, 13), WebAddress},
+    {"Label11", Make<TLabel>, "GroupBox7", Bounds(12, 130, 320, 13), MailText.c_str()},
+    {"SkinButton1", Make<TButton>, "GroupBox7", Bounds(12, 216, 110, 25), "&Infos directs", NewsHint},
 };
 }  // namespace
 

@@ -15,6 +15,9 @@ void TfMainMem::FormCreate() {
     TrayIcon1->SetIconVisible(false);
     SetCaption(TORVANE_MAIN_TITLE);
     Normale1->SetChecked(true);
+    // Opacity can be changed wherever the system has it, so that a stored
+    // faint window can always be made opaque again.
+    TrackBar2->SetEnabled(Application().Windows().HasLayeredWindows());
     Memoire->SetActivePageIndex(0);
     InstalledMB = RoundHalfEven(static_cast<double>(MemRecovery1->TotalMemory()) / 1024 / 1024);
     // The range is 32-bit: installed megabytes pass 65,535 from 64 GB on.
@@ -22,6 +25,9 @@ void TfMainMem::FormCreate() {
     TrackBar1->SetRange(0, installed);
     TrackBar1->SetFrequency(8);
     TrackBar1->SetPosition(static_cast<int32_t>(RoundHalfEven(InstalledMB / 2.0)));
+    LoadSettings();
+    ApplyStayOnTop();
+    SetAlphaBlendValue(TrackBar2->Position());
     if (CheckBox5->Checked()) ArmIntervalTrigger(true);
     DefragRunning = false;
     BitBtn3->SetEnabled(false);

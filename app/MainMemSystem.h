@@ -6,11 +6,13 @@
 #include "platform/PerformanceApi.h"
 #include "platform/RegistryApi.h"
 #include "platform/Resources.h"
+#include "platform/Shell.h"
 
 struct TMainMemSystem {
     TMemoryApi& Memory;
     TRegistryApi& Registry;
     TResources& Resources;
     TPerformanceApi& Performance;
+    TShell& Shell;
     std::string ExeName;  // full path of the running program
 };

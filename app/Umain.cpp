@@ -29,10 +29,24 @@ TfMainMem::~TfMainMem() { DoDestroy(); }
 void TfMainMem::CreateComponents() {
     MemRecovery1 = new TMemRecovery(this, FSystem.Memory, Application().Queue());
     MemRecovery1->SetName("MemRecovery1");
-    TrayIcon1 = new TTextTrayIcon(this);
+    TrayIcon1 = new TTextTrayIcon(this, Application().Windows(), FSystem.Shell);
     TrayIcon1->SetName("TrayIcon1");
-    TrayIcon1->SetText("0");
+    TFont digits;
+    digits.SetName("Arial");
+    digits.SetHeight(-9);
+    digits.SetStyle(fsBold);
+    digits.SetColor(clBlack);
+    digits.SetCharset(fcAnsi);
+    TrayIcon1->SetFont(digits);
+    TrayIcon1->Options().SetOffsetX(1);
+    TrayIcon1->Options().SetOffsetY(1);
+    TrayIcon1->SetBorder(true);
+    TrayIcon1->SetBorderColor(clSilver);
     TrayIcon1->SetColor(clLime);
+    TrayIcon1->SetText("0");
+    TrayIcon1->SetMinimizeToTray(true);
+    TrayIcon1->SetWantEnterExitEvents(true);
+    TrayIcon1->SetIconVisible(true);
     TTimer** timers[] = {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5};
     for (int i = 0; i < 5; ++i) {
         *timers[i] = new TTimer(this, Application().Windows().Timers());
@@ -71,7 +85,18 @@ void TfMainMem::CreateControls() {
     Bind(*this, SpinEdit1, "SpinEdit1");
     Bind(*this, SpinEdit2, "SpinEdit2");
     Bind(*this, SpinEdit3, "SpinEdit3");
+    Bind(*this, CheckBox1, "CheckBox1");
+    Bind(*this, CDechargeDll, "CDechargeDll");
+    Bind(*this, CheckBox2, "CheckBox2");
+    Bind(*this, TrackBar2, "TrackBar2");
+    Bind(*this, SkinButton2, "SkinButton2");
+    Bind(*this, SkinButton3, "SkinButton3");
     Bind(*this, Label2, "Label2");
+    Bind(*this, BoldLabel4, "BoldLabel4");
+    Bind(*this, Label11, "Label11");
+    Bind(*this, SkinButton1, "SkinButton1");
+    Bind(*this, ImageButton1, "ImageButton1");
+    Bind(*this, ImageButton2, "ImageButton2");
 }
 
 void TfMainMem::CreateMenus() {
@@ -96,6 +121,7 @@ void TfMainMem::CreateMenus() {
     item(PopupMenu2, Haute1, "Haute1", "Haute");
     Memoire->SetPopupMenu(PopupMenu1);
     PerfChart1->SetPopupMenu(PopupMenu2);
+    TrayIcon1->SetPopupMenu(PopupMenu1);
 }
 
 // The read-outs' look: bold labels, a white chart panel with its legend, and
@@ -121,13 +147,13 @@ void TfMainMem::StyleReadOuts() {
     }
     Gauge1->SetPercentage(true);
     SpinEdit1->SetMaxValue(100);
-    SpinEdit1->SetValue(35);
-    SpinEdit2->SetValue(45);
     SpinEdit3->SetMaxValue(100);
-    SpinEdit3->SetValue(15);
-    RadioButton1->SetChecked(true);
     TrackBar1->SetEnabled(false);  // only the manual method uses it
-    CheckBox3->SetChecked(true);
+    TrackBar2->SetRange(20, 255);
+    TrackBar2->SetFrequency(10);
+    TrackBar2->SetEnabled(false);  // until the creation finds layered windows
+    for (TLabel* link : {BoldLabel4, Label11}) link->Font().SetStyle(fsBold);
+    ApplyDefaultSettings();
 }
 
 void TfMainMem::WireHandlers() {
@@ -155,11 +181,48 @@ void TfMainMem::WireHandlers() {
     RadioButton3->OnClick = TNotifyEvent(this, &TfMainMem::RadioButton3Click);
     TrackBar1->OnChange = TNotifyEvent(this, &TfMainMem::TrackBar1Change);
 
+    SkinButton2->OnClick = TNotifyEvent(this, &TfMainMem::SkinButton2Click);
+    CheckBox1->OnClick = TNotifyEvent(this, &TfMainMem::CheckBox1Click);
+    CDechargeDll->OnMouseUp = TMouseEvent(this, &TfMainMem::CDechargeDllMouseUp);
+
     SkinButton4->OnClick = TNotifyEvent(this, &TfMainMem::SkinButton4Click);
+    ImageButton1->OnClick = TNotifyEvent(this, &TfMainMem::ImageButton1Click);
+    ImageButton2->OnClick = TNotifyEvent(this, &TfMainMem::ImageButton2Click);
     Open1->OnClick = TNotifyEvent(this, &TfMainMem::Open1Click);
     Exit1->OnClick = TNotifyEvent(this, &TfMainMem::Exit1Click);
+    TrayIcon1->OnDblClick = TNotifyEvent(this, &TfMainMem::TrayIcon1DblClick);
+    Image2->OnMouseDown = TMouseEvent(this, &TfMainMem::Image2MouseDown);
+    CheckBox2->OnClick = TNotifyEvent(this, &TfMainMem::CheckBox2Click);
+    CheckBox2->OnMouseUp = TMouseEvent(this, &TfMainMem::CheckBox2MouseUp);
+    TrackBar2->OnChange = TNotifyEvent(this, &TfMainMem::TrackBar2Change);
+    BoldLabel4->OnClick = TNotifyEvent(this, &TfMainMem::BoldLabel4Click);
+    Label11->OnClick = TNotifyEvent(this, &TfMainMem::Label11Click);
+    for (TLabel* link : {BoldLabel4, Label11}) {
+        link->OnMouseEnter = TNotifyEvent(this, &TfMainMem::LinkMouseEnter);
+        link->OnMouseLeave = TNotifyEvent(this, &TfMainMem::LinkMouseLeave);
+        link->OnMouseDown = TMouseEvent(this, &TfMainMem::LinkMouseDown);
+    }
     Image2->SetStretch(true);
     LoadPicture("CAPTIONSTRIP", Image2->Picture());
+    LoadCaptionButtons();
+}
+
+// Both caption buttons' pictures, side by side in one strip: hiding's normal,
+// mouse-over and held-down pictures, then quitting's.
+void TfMainMem::LoadCaptionButtons() {
+    TBitmap strip;
+    LoadPicture("CAPTIONBUTTONS", strip);
+    const TPicState states[] = {stDefault, stEntered, stDown};
+    for (int button = 0; button < 2; ++button) {
+        TImageButton* target = button == 0 ? ImageButton2 : ImageButton1;
+        for (int i = 0; i < 3; ++i) {
+            if (strip.Width() < 126) return;
+            TBitmap picture(21, 21);
+            picture.Canvas().CopyRect(Bounds(0, 0, 21, 21), strip.Canvas(), Bounds((button * 3 + i) * 21, 0, 21, 21));
+            if (states[i] == stDefault) target->SetPicture(picture);
+            else target->SetStatePicture(states[i], picture);
+        }
+    }
 }
 
 void TfMainMem::LoadPicture(const char* Resource, TBitmap& Target) {

@@ -6,6 +6,7 @@
 
 #include "app/MainMemSystem.h"
 #include "app/ProgramIdentity.h"
+#include "controls/ImageButton.h"
 #include "controls/Spin.h"
 #include "engine/CpuEstimator.h"
 #include "engine/CpuSampler.h"
@@ -32,6 +33,8 @@ public:
     const char* ClassName() const override { return TORVANE_MAIN_CLASS; }
 
     TImage* Image2;
+    TImageButton* ImageButton1;
+    TImageButton* ImageButton2;
     TPageControl* Memoire;
     TTabSheet* TabSheet1;
     TTabSheet* TabSheet3;
@@ -59,8 +62,18 @@ public:
     TSpinEdit* SpinEdit1;
     TSpinEdit* SpinEdit2;
     TSpinEdit* SpinEdit3;
+    TCheckBox* CheckBox1;
+    TCheckBox* CDechargeDll;
+    TCheckBox* CheckBox2;
+    TTrackBar* TrackBar2;
+    TButton* SkinButton2;
+    // Informations
+    TButton* SkinButton3;
     // A propos de...
     TLabel* Label2;
+    TLabel* BoldLabel4;
+    TLabel* Label11;
+    TButton* SkinButton1;
     // Not shown
     TMemRecovery* MemRecovery1;
     TTextTrayIcon* TrayIcon1;
@@ -92,7 +105,6 @@ public:
 
     // Lifecycle
     void exit_appli();
-    void SaveSettings();
     bool WndProc(TMessage& Message, intptr_t& Result) override;
     void WMUser();
     intptr_t WMQueryEndSession();
@@ -126,10 +138,35 @@ public:
     void RadioButton3Click(TObject* Sender);
     void TrackBar1Change(TObject* Sender);
 
+    // Settings
+    void SaveSettings();
+    void LoadSettings();
+    void AddRunEntry();
+    void RemoveRunEntry();
+    void UnloadDllOn();
+    void UnloadDllOff();
+    int32_t ReadUnloadDll();
+    void SkinButton2Click(TObject* Sender);
+    void CheckBox1Click(TObject* Sender);
+    void CDechargeDllMouseUp(TObject* Sender, TMouseButton Button, int Shift, int X, int Y);
+
     // Window behaviour
     void SkinButton4Click(TObject* Sender);
-    void Open1Click(TObject* Sender);
+    void ImageButton1Click(TObject* Sender);
+    void ImageButton2Click(TObject* Sender);
     void Exit1Click(TObject* Sender);
+    void Open1Click(TObject* Sender);
+    void TrayIcon1DblClick(TObject* Sender);
+    void Image2MouseDown(TObject* Sender, TMouseButton Button, int Shift, int X, int Y);
+    void CheckBox2Click(TObject* Sender);
+    void CheckBox2MouseUp(TObject* Sender, TMouseButton Button, int Shift, int X, int Y);
+    void TrackBar2Change(TObject* Sender);
+    void BoldLabel4Click(TObject* Sender);
+    void Label11Click(TObject* Sender);
+    // The links' feedback, the same for both labels.
+    void LinkMouseEnter(TObject* Sender);
+    void LinkMouseLeave(TObject* Sender);
+    void LinkMouseDown(TObject* Sender, TMouseButton Button, int Shift, int X, int Y);
 
 protected:
     void FormCreate() override;
@@ -142,6 +179,14 @@ private:
     void WireHandlers();
     void StyleReadOuts();
     void LoadPicture(const char* Resource, TBitmap& Target);
+    void LoadCaptionButtons();
+    // Hides the window into the tray, or brings it back from there.
+    void HideIntoTray();
+    void RestoreFromTray();
+    void ApplyStayOnTop();
+    // The settings' controls in their states before anything is loaded.
+    void ApplyDefaultSettings();
+    void WriteUnloadDll(int32_t Value);
     // The commands offered while a run goes on, or while none does.
     void ShowCommands(bool Running);
     // Arms the interval trigger for SpinEdit2's minutes, or disarms it.

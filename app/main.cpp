@@ -10,6 +10,7 @@
 #include "platform/win32/Win32PerformanceApi.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Resources.h"
+#include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32WindowSystem.h"
 
 namespace {
@@ -37,7 +38,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     TWin32Registry registry;
     TWin32Resources resources;
     TWin32PerformanceApi performance;
-    TMainMemSystem system{memory, registry, resources, performance, ExecutablePath()};
+    TWin32Shell shell;
+    TMainMemSystem system{memory, registry, resources, performance, shell, ExecutablePath()};
     RunProgram(queue, windows, system);
     return 0;
 }

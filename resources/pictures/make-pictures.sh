@@ -13,6 +13,23 @@ convert -size 25x360 gradient:'#0f7f86-#0b1f5c' -rotate 90 \
   -font Liberation-Sans-Bold -pointsize 15 -fill white -gravity West -annotate +8+0 'Torvane XP' \
   -strip -sampling-factor 1x1 -quality 92 "$here/caption.jpg"
 
+# Caption buttons, 21 x 21 each, in one strip of six: hide (a bar low in the
+# square) then quit (a cross), each normal, under the mouse (lighter) and
+# held down (darker and shifted), on the caption strip's blue.
+button() {  # BACKGROUND EDGE SHIFT DRAWING...
+  local back=$1 edge=$2 shift=$3; shift 3
+  convert -size 21x21 xc:"$back" -fill none -stroke "$edge" -draw 'rectangle 0,0 20,20' \
+    -stroke white -strokewidth 2 -draw "translate $shift,$shift $*" "$tmp/b$((count++)).png"
+}
+count=0
+for look in '#1b3d7a #6f8fc8 0' '#2f5ea8 #a8c0ec 0' '#0d2350 #40609a 1'; do
+  set -- $look; button "$1" "$2" "$3" 'line 6,14 14,14'
+done
+for look in '#1b3d7a #6f8fc8 0' '#2f5ea8 #a8c0ec 0' '#0d2350 #40609a 1'; do
+  set -- $look; button "$1" "$2" "$3" 'line 6,6 14,14 line 14,6 6,14'
+done
+convert "$tmp"/b{0..5}.png +append -strip -sampling-factor 1x1 -quality 95 "$here/captionbuttons.jpg"
+
 # Gauge bar, 200 x 13: a glossy blue band, light blue at the left shading
 # to violet-blue at the right, lighter towards the top, darker end columns.
 convert -size 13x200 gradient:'#7fc8ff-#4a3cd0' -rotate -90 \

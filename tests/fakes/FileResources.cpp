@@ -12,6 +12,7 @@ const struct {
 } Files[] = {
     {"CAPTIONSTRIP", "resources/pictures/caption.jpg"},
     {"GAUGEBAR", "resources/pictures/gaugebar.jpg"},
+    {"CAPTIONBUTTONS", "resources/pictures/captionbuttons.jpg"},
 };
 }  // namespace
 

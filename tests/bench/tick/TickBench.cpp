@@ -9,6 +9,7 @@
 #include "tests/fakes/FakeMessageQueue.h"
 #include "tests/fakes/FakePerformanceApi.h"
 #include "tests/fakes/FakeRegistry.h"
+#include "tests/fakes/FakeShell.h"
 #include "tests/fakes/FakeWindowSystem.h"
 #include "tests/fakes/FileResources.h"
 #include "tests/fakes/PerfDataBuilder.h"
@@ -23,7 +24,8 @@ void MonitoringTick(benchmark::State& State) {
     TFakeRegistry registry;
     TFileResources resources;
     TFakePerformanceApi performance;
-    TMainMemSystem system{memory, registry, resources, performance, "C:\\TorvaneXP.exe"};
+    TFakeShell shell;
+    TMainMemSystem system{memory, registry, resources, performance, shell, "C:\\TorvaneXP.exe"};
     TCpuSampler sampler(performance, registry);
     TApplication app(queue, windows);
     auto* form = app.CreateForm<TfMainMem>(system, sampler);

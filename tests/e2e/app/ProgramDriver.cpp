@@ -98,3 +98,30 @@ std::string ReadUserString(const char* Key, const char* Name) {
 }
 
 void DeleteUserKey(const char* Key) { RegDeleteKeyA(HKEY_CURRENT_USER, Key); }
+
+long ReadUserInt(const char* Key, const char* Name) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, Key, 0, KEY_READ, &key) != ERROR_SUCCESS) return -999;
+    DWORD data = 0, size = sizeof data, type = 0;
+    LONG error = RegQueryValueExA(key, Name, nullptr, &type, reinterpret_cast<BYTE*>(&data), &size);
+    RegCloseKey(key);
+    return error == ERROR_SUCCESS && type == REG_DWORD ? static_cast<long>(data) : -999;
+}
+
+namespace {
+void WriteUserValue(const char* Key, const char* Name, DWORD Type, const void* Data, DWORD Size) {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, Key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExA(key, Name, 0, Type, static_cast<const BYTE*>(Data), Size);
+    RegCloseKey(key);
+}
+}  // namespace
+
+void WriteUserInt(const char* Key, const char* Name, DWORD Value) {
+    WriteUserValue(Key, Name, REG_DWORD, &Value, sizeof Value);
+}
+
+void WriteUserString(const char* Key, const char* Name, const std::string& Value) {
+    WriteUserValue(Key, Name, REG_SZ, Value.c_str(), static_cast<DWORD>(Value.size() + 1));
+}

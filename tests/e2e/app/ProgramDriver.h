@@ -28,3 +28,7 @@ std::string ClassNameOf(HWND Wnd);
 // A REG_SZ value of the current user, or "" when it does not exist.
 std::string ReadUserString(const char* Key, const char* Name);
 void DeleteUserKey(const char* Key);
+// A REG_DWORD value of the current user, or -999 when there is none of that type.
+long ReadUserInt(const char* Key, const char* Name);
+void WriteUserInt(const char* Key, const char* Name, DWORD Value);
+void WriteUserString(const char* Key, const char* Name, const std::string& Value);

@@ -8,6 +8,7 @@
 #include "tests/fakes/FakeMessageQueue.h"
 #include "tests/fakes/FakePerformanceApi.h"
 #include "tests/fakes/FakeRegistry.h"
+#include "tests/fakes/FakeShell.h"
 #include "tests/fakes/FakeWindowSystem.h"
 #include "tests/fakes/FileResources.h"
 #include "ui/Application.h"
@@ -23,7 +24,8 @@ protected:
     TFakeRegistry Registry;
     TFileResources Resources;
     TFakePerformanceApi Performance;
-    TMainMemSystem System{Memory, Registry, Resources, Performance, "C:\\Programmes\\Torvane\\TorvaneXP.exe"};
+    TFakeShell Shell;
+    TMainMemSystem System{Memory, Registry, Resources, Performance, Shell, "C:\\Programmes\\Torvane\\TorvaneXP.exe"};
     std::unique_ptr<TCpuSampler> Sampler;
     std::unique_ptr<TApplication> App;
     TfMainMem* Form = nullptr;
@@ -37,6 +39,22 @@ protected:
     }
     TRadioButton* RadioButton(int Method) const {
         return Method == 1 ? Form->RadioButton1 : Method == 2 ? Form->RadioButton2 : Form->RadioButton3;
+    }
+    // A value stored before the program starts (Path below HKCU or HKLM).
+    void Store(THKey Root, const std::string& Path, const std::string& Name, uint32_t Type, std::vector<uint8_t> Data) {
+        THKey key = 0;
+        Registry.CreateKey(Root, Path, key);
+        Registry.SetValue(key, Name, Type, Data);
+        Registry.CloseKey(key);
+    }
+    void StoreInt(const std::string& Path, const std::string& Name, uint32_t Value, THKey Root = HKEY_CURRENT_USER_KEY) {
+        Store(Root, Path, Name, REG_DWORD_TYPE,
+              {uint8_t(Value), uint8_t(Value >> 8), uint8_t(Value >> 16), uint8_t(Value >> 24)});
+    }
+    int32_t StoredInt(const std::string& FullPath, const std::string& Name) const {
+        const TFakeRegistry::TValue* v = Registry.Value(FullPath, Name);
+        if (!v || v->Type != REG_DWORD_TYPE || v->Data.size() != 4) return -999;
+        return int32_t(v->Data[0] | v->Data[1] << 8 | v->Data[2] << 16 | uint32_t(v->Data[3]) << 24);
     }
     std::string SavedVersion() const { return Registry.StringValue("HKCU\\Software\\Torvane XP\\settings", "Version"); }
     bool QuitQueued() {

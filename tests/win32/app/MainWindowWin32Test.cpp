@@ -13,6 +13,7 @@
 #include "platform/win32/Win32PerformanceApi.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Resources.h"
+#include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32WindowSystem.h"
 #include "ui/Application.h"
 
@@ -48,7 +49,8 @@ TEST(MainWindowOnWindows, NoGdiObjectOrWindowGrowsPerTick) {
     TWin32Registry registry;
     TWin32Resources resources;
     TWin32PerformanceApi performance;
-    TMainMemSystem system{memory, registry, resources, performance, "C:\\TorvaneXP.exe"};
+    TWin32Shell shell;
+    TMainMemSystem system{memory, registry, resources, performance, shell, "C:\\TorvaneXP.exe"};
     TCpuSampler sampler(performance, registry);
     TApplication app(queue, windows);
     auto* form = app.CreateForm<TfMainMem>(system, sampler);

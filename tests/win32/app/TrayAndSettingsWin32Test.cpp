@@ -1,0 +1,129 @@
+// The tray icon through the real shell, and the settings through the real
+// registry, with the main window on the real system.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <vector>
+
+#include "app/Umain.h"
+#include "platform/win32/GdiTextRenderer.h"
+#include "platform/win32/Win32MemoryApi.h"
+#include "platform/win32/Win32MessageQueue.h"
+#include "platform/win32/Win32PerformanceApi.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Resources.h"
+#include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32WindowSystem.h"
+#include "ui/Application.h"
+
+namespace {
+int FreeGdiHandles() {
+    std::vector<HBRUSH> made;
+    while (HBRUSH b = CreateSolidBrush(RGB(1, 2, 3))) made.push_back(b);
+    for (HBRUSH b : made) DeleteObject(b);
+    return static_cast<int>(made.size());
+}
+
+DWORD TypeOf(const char* Key, const char* Name) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, Key, 0, KEY_READ, &key) != ERROR_SUCCESS) return REG_NONE;
+    DWORD type = REG_NONE;
+    RegQueryValueExA(key, Name, nullptr, &type, nullptr, nullptr);
+    RegCloseKey(key);
+    return type;
+}
+
+class TrayAndSettings : public ::testing::Test {
+protected:
+    void SetUp() override {
+        InitCommonControls();
+        PrepareDrawing();
+        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Torvane XP\\settings\\Recover Property");
+        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Torvane XP\\settings");
+    }
+    TfMainMem* Open() {
+        App = std::make_unique<TApplication>(Queue, Windows);
+        TfMainMem* form = App->CreateForm<TfMainMem>(System, Sampler);
+        form->Show();
+        return form;
+    }
+    TWin32MemoryApi Memory;
+    TWin32MessageQueue Queue;
+    TWin32WindowSystem Windows;
+    TWin32Registry Registry;
+    TWin32Resources Resources;
+    TWin32PerformanceApi Performance;
+    TWin32Shell Shell;
+    TMainMemSystem System{Memory, Registry, Resources, Performance, Shell, "C:\\Torvane\\TorvaneXP.exe"};
+    TCpuSampler Sampler{Performance, Registry};
+    std::unique_ptr<TApplication> App;
+};
+
+std::string Controls(const TfMainMem& F) {
+    auto flag = [](const TCheckBox* b) { return b->Checked() ? "x" : "."; };
+    return std::to_string(F.TrackBar1->Position()) + flag(F.CheckBox2) + flag(F.CheckBox1) +
+           std::to_string(F.TrackBar2->Position()) + (F.RadioButton3->Checked() ? "all" : "other") + flag(F.CheckBox3) +
+           std::to_string(F.SpinEdit1->Value()) + flag(F.CheckBox5) + std::to_string(F.SpinEdit2->Value()) +
+           std::to_string(F.SpinEdit3->Value());
+}
+}  // namespace
+
+TEST_F(TrayAndSettings, EveryValueGoesThroughTheRegistryAndComesBack) {
+    TfMainMem* form = Open();
+    form->TrackBar1->SetPosition(100);
+    form->CheckBox2->SetChecked(false);
+    form->CheckBox1->SetChecked(false);
+    form->TrackBar2->SetPosition(128);
+    form->RadioButton3->SetChecked(true);
+    form->CheckBox3->SetChecked(false);
+    form->SpinEdit1->SetValue(50);
+    form->CheckBox5->SetChecked(true);
+    form->SpinEdit2->SetValue(30);
+    form->SpinEdit3->SetValue(70);
+    const std::string saved = Controls(*form);
+    form->SkinButton2->Click();
+    EXPECT_EQ(TypeOf("Software\\Torvane XP\\settings", "Path"), static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(TypeOf("Software\\Torvane XP\\settings", "Version"), static_cast<DWORD>(REG_SZ));
+    for (const char* name : {"Recover MB", "StayOnTop", "StartWithWindows", "Opacite", "Recover Method"})
+        EXPECT_EQ(TypeOf("Software\\Torvane XP\\settings", name), static_cast<DWORD>(REG_DWORD)) << name;
+    for (const char* name : {"Free%", "Pourcentage", "Time", "Time value", "Pcpu"})
+        EXPECT_EQ(TypeOf("Software\\Torvane XP\\settings\\Recover Property", name), static_cast<DWORD>(REG_DWORD)) << name;
+    EXPECT_EQ(TypeOf("Software\\Microsoft\\Windows\\CurrentVersion\\Run", "TorvaneXp"), static_cast<DWORD>(REG_NONE));
+    App.reset();
+    form = Open();
+    EXPECT_EQ(Controls(*form), saved);
+    EXPECT_EQ(saved, "100..128all.50x3070");
+}
+
+TEST_F(TrayAndSettings, TheIconGoesThroughTheShellAndItsRedrawsKeepNoObjects) {
+    EXPECT_EQ(Shell.RecordSize(), 488u) << "this shell is version 5 or later";
+    TTrayIcon icon(nullptr, Windows, Shell);
+    EXPECT_TRUE(icon.AddTrayIcon());
+    EXPECT_TRUE(icon.RefreshTrayIcon());
+    EXPECT_TRUE(icon.DeleteTrayIcon());
+    EXPECT_FALSE(icon.DeleteTrayIcon()) << "gone already";
+
+    TfMainMem* form = Open();
+    form->TrayIcon1->SetIconVisible(true);
+    for (int i = 0; i < 20; ++i) form->TrayIcon1->SetText(std::to_string(i));
+    const int gdi = FreeGdiHandles();
+    for (int i = 0; i < 10000; ++i) form->TrayIcon1->SetText(std::to_string(i % 1000));
+    EXPECT_EQ(FreeGdiHandles(), gdi);
+}
+
+TEST_F(TrayAndSettings, TheTrayBringsTheWindowBackOnTheFirstPageButASecondStartKeepsThePage) {
+    TfMainMem* form = Open();
+    HWND wnd = static_cast<HWND>(form->Handle());
+    form->Memoire->SetActivePageIndex(3);
+    form->ImageButton2->Click();
+    EXPECT_FALSE(IsWindowVisible(wnd));
+    SendMessageA(Shell.Handler(), TRAY_CALLBACK_MESSAGE, reinterpret_cast<WPARAM>(form->TrayIcon1), WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(IsWindowVisible(wnd));
+    EXPECT_EQ(form->Memoire->ActivePageIndex(), 0);
+    form->Memoire->SetActivePageIndex(3);
+    form->ImageButton2->Click();
+    SendMessageA(wnd, WM_USER, 0, 0);
+    EXPECT_TRUE(IsWindowVisible(wnd));
+    EXPECT_EQ(form->Memoire->ActivePageIndex(), 3);
+}
