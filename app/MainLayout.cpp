@@ -6,6 +6,7 @@
 #include "ui/Application.h"
 #include "ui/Form.h"
 #include "ui/Image.h"
+#include "ui/ListView.h"
 #include "ui/StdControls.h"
 #include "ui/TrackBar.h"
 #include "widgets/GradientBar.h"
@@ -63,6 +64,8 @@ const char* const TopHint =
     "TOUJOURS VISIBLE:\r\n-----------------------------------\r\nForce la fenêtre de Torvane XP\r\nà rester devant les autres fenêtres\r\ndu bureau. (lorsque Torvane est\r\nen mode fenêtré).";
 const char* const NewsHint =
     "INFOS DIRECTS :\r\n===============\r\nCette fonction permet de\r\nse tenir au courant des \r\ndernières informations à \r\npropos de Torvane XP.";
+const char* const OptimiseWindowsHint =
+    "OPTIMISATIONS WINDOWS :\r\n---------------------------------------\r\nRègle la gestion de la mémoire de Windows\r\nd'après votre machine. Les changements\r\nprennent effet au redémarrage.";
 const char* const RefreshHint =
     "RAFRAICHIR LES DONNEES\r\n========================\r\nPermet de rafraichir les informations\r\nsur le(s) disque(s) dur(s) et la vitesse\r\nréelle du processeur.";
 
@@ -103,32 +106,72 @@ const TLayoutRow Rows[] = {
     {"SkinButton4", Make<TButton>, "TabSheet1", Bounds(216, 228, 132, 25), "&Quitter Torvane XP", QuitHint},
 
     // Paramètres
-    {"RadioGroup1", Make<TGroupBox>, "TabSheet3", Bounds(4, 2, 178, 58), "Méthode"},
-    {"RadioButton1", Make<TRadioButton>, "RadioGroup1", Bounds(8, 14, 150, 14), "Système", SystemMethodHint},
-    {"RadioButton2", Make<TRadioButton>, "RadioGroup1", Bounds(8, 28, 150, 14), "Manuel", ManualMethodHint},
-    {"RadioButton3", Make<TRadioButton>, "RadioGroup1", Bounds(8, 42, 150, 14), "Tout", AllMethodHint},
-    {"GroupBox4", Make<TGroupBox>, "TabSheet3", Bounds(4, 62, 178, 82), "Propriétés de récupération "},
+    {"RadioGroup1", Make<TGroupBox>, "TabSheet3", Bounds(4, 2, 178, 32), "Méthode"},
+    {"RadioButton1", Make<TRadioButton>, "RadioGroup1", Bounds(8, 13, 62, 16), "Système", SystemMethodHint},
+    {"RadioButton2", Make<TRadioButton>, "RadioGroup1", Bounds(72, 13, 58, 16), "Manuel", ManualMethodHint},
+    {"RadioButton3", Make<TRadioButton>, "RadioGroup1", Bounds(132, 13, 42, 16), "Tout", AllMethodHint},
+    {"GroupBox4", Make<TGroupBox>, "TabSheet3", Bounds(4, 36, 178, 80), "Propriétés de récupération "},
     {"CheckBox3", Make<TCheckBox>, "GroupBox4", Bounds(8, 16, 114, 17), "Niveau alarme en %", AlarmHint},
-    {"SpinEdit1", Make<TSpinEdit>, "GroupBox4", Bounds(122, 13, 44, 21)},
-    {"CheckBox5", Make<TCheckBox>, "GroupBox4", Bounds(8, 38, 92, 17), "Libère tous les ", IntervalHint},
-    {"SpinEdit2", Make<TSpinEdit>, "GroupBox4", Bounds(100, 35, 44, 21)},
-    {"Label3", Make<TLabel>, "GroupBox4", Bounds(147, 39, 20, 13), "min"},
-    {"Label14", Make<TLabel>, "GroupBox4", Bounds(6, 61, 122, 13), "Charge CPU inférieure à", CeilingHint},
-    {"SpinEdit3", Make<TSpinEdit>, "GroupBox4", Bounds(127, 57, 42, 21)},
-    {"Label13", Make<TLabel>, "GroupBox4", Bounds(170, 61, 7, 13), "%"},
-    {"SkinButton2", Make<TButton>, "TabSheet3", Bounds(4, 150, 110, 25), "&Enregistrer", SaveHint},
+    {"SpinEdit1", Make<TSpinEdit>, "GroupBox4", Bounds(122, 12, 44, 21)},
+    {"CheckBox5", Make<TCheckBox>, "GroupBox4", Bounds(8, 37, 92, 17), "Libère tous les ", IntervalHint},
+    {"SpinEdit2", Make<TSpinEdit>, "GroupBox4", Bounds(100, 34, 44, 21)},
+    {"Label3", Make<TLabel>, "GroupBox4", Bounds(147, 38, 20, 13), "min"},
+    {"Label14", Make<TLabel>, "GroupBox4", Bounds(6, 60, 122, 13), "Charge CPU inférieure à", CeilingHint},
+    {"SpinEdit3", Make<TSpinEdit>, "GroupBox4", Bounds(127, 56, 42, 21)},
+    {"Label13", Make<TLabel>, "GroupBox4", Bounds(170, 60, 7, 13), "%"},
     {"GroupBox3", Make<TGroupBox>, "TabSheet3", Bounds(186, 2, 162, 104), "Options"},
     {"CheckBox1", Make<TCheckBox>, "GroupBox3", Bounds(8, 14, 150, 16), "Démarre avec Win ?", StartHint},
     {"CDechargeDll", Make<TCheckBox>, "GroupBox3", Bounds(8, 30, 150, 16), "Décharge Dll inutilisées", UnloadHint},
     {"CheckBox2", Make<TCheckBox>, "GroupBox3", Bounds(8, 46, 150, 16), "Toujours visible?", TopHint},
     {"Label5", Make<TLabel>, "GroupBox3", Bounds(8, 64, 150, 13), "Opacité ( Win2000 ou XP)"},
     {"TrackBar2", Make<TTrackBar>, "GroupBox3", Bounds(4, 77, 154, 24), "", "100%"},
-    {"GroupBox10", Make<TGroupBox>, "TabSheet3", Bounds(4, 210, 344, 46), "Nbre de Mo à essayer d'atteindre (méthode manuelle)"},
+    {"GroupBox1", Make<TGroupBox>, "TabSheet3", Bounds(4, 118, 228, 92), "Optimisations Windows "},
+    {"FeatureList", Make<TListView>, "GroupBox1", Bounds(6, 14, 216, 74)},
+    {"BitBtn5", Make<TButton>, "TabSheet3", Bounds(238, 126, 110, 25), "&Optimise!", OptimiseWindowsHint},
+    {"SkinButton2", Make<TButton>, "TabSheet3", Bounds(238, 180, 110, 25), "&Enregistrer", SaveHint},
+    {"GroupBox10", Make<TGroupBox>, "TabSheet3", Bounds(4, 212, 344, 46), "Nbre de Mo à essayer d'atteindre (méthode manuelle)"},
     {"TrackBar1", Make<TTrackBar>, "GroupBox10", Bounds(6, 14, 262, 28)},
     {"Label4", Make<TLabel>, "GroupBox10", Bounds(272, 22, 66, 13), "000000"},
 
-    // Informations
-    {"SkinButton3", Make<TButton>, "TabSheet5", Bounds(248, 228, 100, 25), "&Rafraichir", RefreshHint},
+    // Informations: the edition's pictures share one place, beside the lines
+    // (their captions are what screen readers say of them);
+    // a drive's line shows only its name until the drive can be read.
+    {"GroupBox8", Make<TGroupBox>, "TabSheet5", Bounds(4, 2, 344, 222), "Informations système"},
+    {"Label_version_os", Make<TLabel>, "GroupBox8", Bounds(10, 20, 256, 13)},
+    {"Label_nom_machine", Make<TLabel>, "GroupBox8", Bounds(10, 44, 256, 13)},
+    {"Label_nom_utilisateur", Make<TLabel>, "GroupBox8", Bounds(10, 68, 256, 13)},
+    {"Label_ip_adresse", Make<TLabel>, "GroupBox8", Bounds(10, 92, 326, 13)},
+    {"Label_disque_c", Make<TLabel>, "GroupBox8", Bounds(10, 116, 326, 13), "C:\\ : "},
+    {"Label_disque_d", Make<TLabel>, "GroupBox8", Bounds(10, 140, 326, 13), "D:\\ : "},
+    {"Label_ram", Make<TLabel>, "GroupBox8", Bounds(10, 164, 326, 13)},
+    {"Label_cpu_speed", Make<TLabel>, "GroupBox8", Bounds(10, 188, 326, 13)},
+    {"LogoWin95", Make<TImage>, "GroupBox8", Bounds(272, 18, 64, 64), "Windows 95"},
+    {"LogoWin98", Make<TImage>, "GroupBox8", Bounds(272, 18, 64, 64), "Windows 98"},
+    {"LogoWinNT", Make<TImage>, "GroupBox8", Bounds(272, 18, 64, 64), "Windows NT"},
+    {"LogoWin2K", Make<TImage>, "GroupBox8", Bounds(272, 18, 64, 64), "Windows 2000"},
+    {"LogoWinXP", Make<TImage>, "GroupBox8", Bounds(272, 18, 64, 64), "Windows XP"},
+    {"SkinButton3", Make<TButton>, "TabSheet5", Bounds(248, 230, 100, 25), "&Rafraichir", RefreshHint},
+
+    // Processeur: the vendors' pictures share one place, right of the name.
+    {"GroupBox6", Make<TGroupBox>, "TabSheet4", Bounds(4, 2, 344, 254), "Informations processeur"},
+    {"Label6", Make<TLabel>, "GroupBox6", Bounds(8, 20, 62, 13), "Processeur :"},
+    {"lblName", Make<TLabel>, "GroupBox6", Bounds(72, 20, 196, 13), "lblName"},
+    {"LogoIntel", Make<TImage>, "GroupBox6", Bounds(272, 12, 64, 32), "Intel"},
+    {"LogoAMD", Make<TImage>, "GroupBox6", Bounds(272, 12, 64, 32), "AMD"},
+    {"LogoCyrix", Make<TImage>, "GroupBox6", Bounds(272, 12, 64, 32), "Cyrix"},
+    {"Image10", Make<TImage>, "GroupBox6", Bounds(10, 42, 32, 32), "Processeur"},
+    {"LblMMX", Make<TLabel>, "GroupBox6", Bounds(50, 40, 220, 13), "LblMMX"},
+    {"lblSIMD", Make<TLabel>, "GroupBox6", Bounds(50, 54, 220, 13), "lblSIMD"},
+    {"lbl3DNow", Make<TLabel>, "GroupBox6", Bounds(50, 68, 220, 13), "lbl3DNow"},
+    {"Label7", Make<TLabel>, "GroupBox6", Bounds(8, 88, 84, 13), "Level 1 Code :"},
+    {"lblL1Code", Make<TLabel>, "GroupBox6", Bounds(94, 88, 70, 13), "lblL1Code"},
+    {"Label8", Make<TLabel>, "GroupBox6", Bounds(172, 88, 84, 13), "Level 1 Data :"},
+    {"lblL1Data", Make<TLabel>, "GroupBox6", Bounds(258, 88, 78, 13), "lblL1Data"},
+    {"Label9", Make<TLabel>, "GroupBox6", Bounds(8, 104, 84, 13), "Level 1 Unified :"},
+    {"lblLevel1", Make<TLabel>, "GroupBox6", Bounds(94, 104, 70, 13), "lblLevel1"},
+    {"Label10", Make<TLabel>, "GroupBox6", Bounds(172, 104, 84, 13), "Level 2 Unified :"},
+    {"lblLevel2", Make<TLabel>, "GroupBox6", Bounds(258, 104, 78, 13), "lblLevel2"},
+    {"ListView1", Make<TListView>, "GroupBox6", Bounds(8, 122, 328, 126)},
 
     // A propos de...
     {"GroupBox7", Make<TGroupBox>, "TabSheet2", Bounds(4, 2, 344, 252), "A propos de Torvane XP"},

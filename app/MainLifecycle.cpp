@@ -18,8 +18,11 @@ void TfMainMem::FormCreate() {
     // Opacity can be changed wherever the system has it, so that a stored
     // faint window can always be made opaque again.
     TrackBar2->SetEnabled(Application().Windows().HasLayeredWindows());
+    ShowWindowsLogo();
+    ShowVendorLogo();
     Memoire->SetActivePageIndex(0);
     InstalledMB = RoundHalfEven(static_cast<double>(MemRecovery1->TotalMemory()) / 1024 / 1024);
+    GetInfoSystem();
     // The range is 32-bit: installed megabytes pass 65,535 from 64 GB on.
     const auto installed = static_cast<int32_t>(std::min<int64_t>(InstalledMB, INT32_MAX));
     TrackBar1->SetRange(0, installed);
@@ -29,6 +32,8 @@ void TfMainMem::FormCreate() {
     ApplyStayOnTop();
     SetAlphaBlendValue(TrackBar2->Position());
     if (CheckBox5->Checked()) ArmIntervalTrigger(true);
+    GetCpuInfo();
+    GetInfoOptimization();
     DefragRunning = false;
     BitBtn3->SetEnabled(false);
 }

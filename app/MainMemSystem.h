@@ -2,11 +2,13 @@
 // What the main window needs of the system beyond its message queue and windows.
 #include <string>
 
+#include "cpu/cpuidSource.h"
 #include "platform/MemoryApi.h"
 #include "platform/PerformanceApi.h"
 #include "platform/RegistryApi.h"
 #include "platform/Resources.h"
 #include "platform/Shell.h"
+#include "platform/SystemInfoApi.h"
 
 struct TMainMemSystem {
     TMemoryApi& Memory;
@@ -14,5 +16,7 @@ struct TMainMemSystem {
     TResources& Resources;
     TPerformanceApi& Performance;
     TShell& Shell;
+    TSystemInfoApi& SystemInfo;
+    TCpuSources Cpu;      // the processor that the processor page describes
     std::string ExeName;  // full path of the running program
 };

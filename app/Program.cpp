@@ -2,9 +2,11 @@
 
 #include "app/Umain.h"
 #include "engine/CpuSampler.h"
+#include "sysinfo/WindowsVersion.h"
 #include "ui/Application.h"
 
 void RunProgram(TMessageQueue& Queue, TWindowSystem& Windows, TMainMemSystem& System) {
+    InitWindowsVersion(System.SystemInfo);
     std::unique_ptr<TCpuSampler> sampler;
     try {
         sampler = std::make_unique<TCpuSampler>(System.Performance, System.Registry);

@@ -20,6 +20,7 @@ TfMainMem::TfMainMem(TComponent* AOwner, TApplication& Application, TMainMemSyst
     CreateControls();
     CreateMenus();
     StyleReadOuts();
+    StyleInformationPages();
     WireHandlers();
     LoadedTree();
 }
@@ -29,6 +30,10 @@ TfMainMem::~TfMainMem() { DoDestroy(); }
 void TfMainMem::CreateComponents() {
     MemRecovery1 = new TMemRecovery(this, FSystem.Memory, Application().Queue());
     MemRecovery1->SetName("MemRecovery1");
+    CpuInfo1 = new TCpuInfo(this, FSystem.Cpu);  // its speed is not measured: the page does not show it
+    CpuInfo1->SetName("CpuInfo1");
+    ImageList1 = new TImageList(this);
+    ImageList1->SetName("ImageList1");
     TrayIcon1 = new TTextTrayIcon(this, Application().Windows(), FSystem.Shell);
     TrayIcon1->SetName("TrayIcon1");
     TFont digits;
@@ -89,8 +94,36 @@ void TfMainMem::CreateControls() {
     Bind(*this, CDechargeDll, "CDechargeDll");
     Bind(*this, CheckBox2, "CheckBox2");
     Bind(*this, TrackBar2, "TrackBar2");
+    Bind(*this, FeatureList, "FeatureList");
+    Bind(*this, BitBtn5, "BitBtn5");
     Bind(*this, SkinButton2, "SkinButton2");
+    Bind(*this, Label_version_os, "Label_version_os");
+    Bind(*this, Label_nom_machine, "Label_nom_machine");
+    Bind(*this, Label_nom_utilisateur, "Label_nom_utilisateur");
+    Bind(*this, Label_ip_adresse, "Label_ip_adresse");
+    Bind(*this, Label_disque_c, "Label_disque_c");
+    Bind(*this, Label_disque_d, "Label_disque_d");
+    Bind(*this, Label_ram, "Label_ram");
+    Bind(*this, Label_cpu_speed, "Label_cpu_speed");
+    Bind(*this, LogoWin95, "LogoWin95");
+    Bind(*this, LogoWin98, "LogoWin98");
+    Bind(*this, LogoWinNT, "LogoWinNT");
+    Bind(*this, LogoWin2K, "LogoWin2K");
+    Bind(*this, LogoWinXP, "LogoWinXP");
     Bind(*this, SkinButton3, "SkinButton3");
+    Bind(*this, lblName, "lblName");
+    Bind(*this, LblMMX, "LblMMX");
+    Bind(*this, lblSIMD, "lblSIMD");
+    Bind(*this, lbl3DNow, "lbl3DNow");
+    Bind(*this, lblL1Code, "lblL1Code");
+    Bind(*this, lblL1Data, "lblL1Data");
+    Bind(*this, lblLevel1, "lblLevel1");
+    Bind(*this, lblLevel2, "lblLevel2");
+    Bind(*this, LogoIntel, "LogoIntel");
+    Bind(*this, LogoAMD, "LogoAMD");
+    Bind(*this, LogoCyrix, "LogoCyrix");
+    Bind(*this, Image10, "Image10");
+    Bind(*this, ListView1, "ListView1");
     Bind(*this, Label2, "Label2");
     Bind(*this, BoldLabel4, "BoldLabel4");
     Bind(*this, Label11, "Label11");
@@ -182,6 +215,8 @@ void TfMainMem::WireHandlers() {
     TrackBar1->OnChange = TNotifyEvent(this, &TfMainMem::TrackBar1Change);
 
     SkinButton2->OnClick = TNotifyEvent(this, &TfMainMem::SkinButton2Click);
+    BitBtn5->OnClick = TNotifyEvent(this, &TfMainMem::BitBtn5Click);
+    SkinButton3->OnClick = TNotifyEvent(this, &TfMainMem::SkinButton3Click);
     CheckBox1->OnClick = TNotifyEvent(this, &TfMainMem::CheckBox1Click);
     CDechargeDll->OnMouseUp = TMouseEvent(this, &TfMainMem::CDechargeDllMouseUp);
 
@@ -222,6 +257,47 @@ void TfMainMem::LoadCaptionButtons() {
             if (states[i] == stDefault) target->SetPicture(picture);
             else target->SetStatePicture(states[i], picture);
         }
+    }
+}
+
+// The two feature lists: no headers, the window's small pictures; the
+// makers' pictures wait for the creation to pick one.
+void TfMainMem::StyleInformationPages() {
+    const std::pair<TListView*, int> lists[] = {{FeatureList, 60}, {ListView1, 100}};
+    for (auto [list, codeWidth] : lists) {
+        list->SetShowColumnHeaders(false);
+        list->AddColumn("", codeWidth);
+        list->AddColumn("", list == FeatureList ? 150 : 200);
+        list->SetSmallImages(ImageList1);
+    }
+    for (TImage* logo : {LogoIntel, LogoAMD, LogoCyrix}) logo->SetVisible(false);
+    LoadSmallImages();
+    LoadInformationPictures();
+}
+
+void TfMainMem::LoadInformationPictures() {
+    const std::pair<const char*, TImage*> pictures[] = {
+        {"LOGOWIN95", LogoWin95}, {"LOGOWIN98", LogoWin98}, {"LOGOWINNT", LogoWinNT}, {"LOGOWIN2K", LogoWin2K},
+        {"LOGOWINXP", LogoWinXP}, {"LOGOAMD", LogoAMD},     {"LOGOINTEL", LogoIntel}, {"LOGOCYRIX", LogoCyrix},
+        {"PROCESSOR", Image10}};
+    for (auto [resource, image] : pictures) LoadPicture(resource, image->Picture());
+}
+
+// Six 16 x 16 pictures side by side on magenta, which stands for the
+// transparent pixels; the compressed picture keeps it only near magenta.
+void TfMainMem::LoadSmallImages() {
+    TBitmap strip;
+    LoadPicture("SMALLIMAGES", strip);
+    for (int x = 0; x + 16 <= strip.Width(); x += 16) {
+        TBitmap image(16, 16), mask(16, 16);
+        image.Canvas().CopyRect(Bounds(0, 0, 16, 16), strip.Canvas(), Bounds(x, 0, 16, 16));
+        for (int y = 0; y < 16; ++y)
+            for (int i = 0; i < 16; ++i) {
+                const uint32_t p = image.ScanLine(y)[i];  // 0x00RRGGBB
+                const bool magenta = (p >> 16 & 0xFF) > 160 && (p >> 8 & 0xFF) < 96 && (p & 0xFF) > 160;
+                mask.ScanLine(y)[i] = magenta ? 0xFFFFFF : 0;
+            }
+        ImageList1->Add(image, &mask);
     }
 }
 

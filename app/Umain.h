@@ -8,12 +8,15 @@
 #include "app/ProgramIdentity.h"
 #include "controls/ImageButton.h"
 #include "controls/Spin.h"
+#include "cpu/CpuInfo.h"
 #include "engine/CpuEstimator.h"
 #include "engine/CpuSampler.h"
 #include "engine/MemRecovery.h"
 #include "tray/TextTrayIcon.h"
 #include "ui/Form.h"
 #include "ui/Image.h"
+#include "ui/ImageList.h"
+#include "ui/ListView.h"
 #include "ui/Menus.h"
 #include "ui/PageControl.h"
 #include "ui/Registry.h"
@@ -66,9 +69,38 @@ public:
     TCheckBox* CDechargeDll;
     TCheckBox* CheckBox2;
     TTrackBar* TrackBar2;
+    TListView* FeatureList;
+    TButton* BitBtn5;
     TButton* SkinButton2;
     // Informations
+    TLabel* Label_version_os;
+    TLabel* Label_nom_machine;
+    TLabel* Label_nom_utilisateur;
+    TLabel* Label_ip_adresse;
+    TLabel* Label_disque_c;
+    TLabel* Label_disque_d;
+    TLabel* Label_ram;
+    TLabel* Label_cpu_speed;
+    TImage* LogoWin95;
+    TImage* LogoWin98;
+    TImage* LogoWinNT;
+    TImage* LogoWin2K;
+    TImage* LogoWinXP;
     TButton* SkinButton3;
+    // Processeur
+    TLabel* lblName;
+    TLabel* LblMMX;
+    TLabel* lblSIMD;
+    TLabel* lbl3DNow;
+    TLabel* lblL1Code;
+    TLabel* lblL1Data;
+    TLabel* lblLevel1;
+    TLabel* lblLevel2;
+    TImage* LogoIntel;
+    TImage* LogoAMD;
+    TImage* LogoCyrix;
+    TImage* Image10;
+    TListView* ListView1;
     // A propos de...
     TLabel* Label2;
     TLabel* BoldLabel4;
@@ -76,6 +108,8 @@ public:
     TButton* SkinButton1;
     // Not shown
     TMemRecovery* MemRecovery1;
+    TCpuInfo* CpuInfo1;
+    TImageList* ImageList1;
     TTextTrayIcon* TrayIcon1;
     TTimer* Timer1;
     TTimer* Timer2;
@@ -102,6 +136,17 @@ public:
     double CpuSum = 0.0;
     int64_t CpuSamples = 0;
     bool DefragRunning = false;
+
+    // One of the four Windows memory settings, from one reading to the next:
+    // its value as last read and the text that its row shows.
+    struct TWindowsSetting {
+        int64_t LastRead = 0;
+        std::string Status;
+    };
+    TWindowsSetting Level2Cache;
+    TWindowsSetting WindowsCache;
+    TWindowsSetting WindowsIO;
+    TWindowsSetting WindowsPaging;
 
     // Lifecycle
     void exit_appli();
@@ -150,6 +195,18 @@ public:
     void CheckBox1Click(TObject* Sender);
     void CDechargeDllMouseUp(TObject* Sender, TMouseButton Button, int Shift, int X, int Y);
 
+    // Windows memory settings
+    void GetInfoOptimization();
+    void Optimization();
+    void AddFeature(const std::string& Name, const std::string& Description, bool Ok);
+    void BitBtn5Click(TObject* Sender);
+
+    // Information pages
+    void GetInfoSystem();
+    void SkinButton3Click(TObject* Sender);
+    void GetCpuInfo();
+    void AddFeature2(const std::string& Name, const std::string& Description, bool Ok);
+
     // Window behaviour
     void SkinButton4Click(TObject* Sender);
     void ImageButton1Click(TObject* Sender);
@@ -180,6 +237,14 @@ private:
     void StyleReadOuts();
     void LoadPicture(const char* Resource, TBitmap& Target);
     void LoadCaptionButtons();
+    void LoadInformationPictures();
+    void LoadSmallImages();
+    void StyleInformationPages();
+    // The pictures of the Windows edition and of the processor's maker.
+    void ShowWindowsLogo();
+    void ShowVendorLogo();
+    void ReadWindowsSetting(TWindowsSetting& Setting, const char* Value);
+    static void AddFeatureRow(TListView& List, const std::string& Name, const std::string& Description, bool Ok);
     // Hides the window into the tray, or brings it back from there.
     void HideIntoTray();
     void RestoreFromTray();

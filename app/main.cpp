@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/Program.h"
+#include "cpu/cpuidProcessor.h"
 #include "ui/Locale.h"
 #include "platform/win32/GdiTextRenderer.h"
 #include "platform/win32/Win32MemoryApi.h"
@@ -11,6 +12,7 @@
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Resources.h"
 #include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32SystemInfoApi.h"
 #include "platform/win32/Win32WindowSystem.h"
 
 namespace {
@@ -39,7 +41,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     TWin32Resources resources;
     TWin32PerformanceApi performance;
     TWin32Shell shell;
-    TMainMemSystem system{memory, registry, resources, performance, shell, ExecutablePath()};
+    TWin32SystemInfoApi systemInfo;
+    TProcessorCpuid& processor = RunningProcessor();
+    TMainMemSystem system{memory,     registry, resources, performance, shell, systemInfo,
+                          {processor, processor, SystemCpuPlatform()}, ExecutablePath()};
     RunProgram(queue, windows, system);
     return 0;
 }

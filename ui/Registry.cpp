@@ -53,3 +53,9 @@ int32_t TRegistry::ReadInteger(const std::string& Name) {
 bool TRegistry::DeleteValue(const std::string& Name) {
     return FApi.DeleteValue(FCurrentKey, Name) == REG_NO_ERROR;
 }
+
+bool TRegistry::ValueExists(const std::string& Name) {
+    uint32_t type = 0;
+    std::vector<uint8_t> data;
+    return FApi.QueryValue(FCurrentKey, Name, type, data) == REG_NO_ERROR;
+}

@@ -28,6 +28,8 @@ public:
     // Raises ERegistryException naming the value when it is missing or not an integer.
     int32_t ReadInteger(const std::string& Name);
     bool DeleteValue(const std::string& Name);
+    // Whatever its type.
+    bool ValueExists(const std::string& Name);
 
 private:
     TRegistryApi& FApi;

@@ -54,3 +54,52 @@ chip() {
 chip 16 "5,3 10,12" "3 4" "11 12" 1 "4 6 8 10" "6,4"
 chip 32 "10,5 21,26" "6 9" "22 25" 2 "7 11 15 19 23" "12,7"
 convert "$tmp/icon16.png" "$tmp/icon32.png" "$icons/TorvaneXP.ico"
+
+# Windows edition tiles, 64 x 64: the edition's colours shading downwards,
+# a small screen above the edition's short name.
+edition() {  # FILE TOP BOTTOM TEXT POINTSIZE
+  convert -size 64x64 gradient:"$2"-"$3" \
+    -fill none -stroke white -strokewidth 2 -draw 'roundrectangle 20,8 43,25 2,2' -draw 'line 28,29 35,29' \
+    -stroke none -fill white -font DejaVu-Sans-Bold -pointsize "$5" -gravity South -annotate +0+7 "$4" \
+    -strip -sampling-factor 1x1 -quality 95 "$here/$1"
+}
+edition logo-win95.jpg '#3a7a3a' '#144014' 95 20
+edition logo-win98.jpg '#2f6fae' '#123a66' 98 20
+edition logo-winnt.jpg '#6a6a78' '#2c2c38' NT 20
+edition logo-win2k.jpg '#7a5aa8' '#3a2460' 2000 15
+edition logo-winxp.jpg '#e07020' '#8a3008' XP 20
+
+# Processor vendor plates, 64 x 32: the vendor's name in plain dark letters
+# on a light plate with a thin frame; no maker's own mark.
+vendor() {  # FILE TEXT POINTSIZE
+  convert -size 64x32 xc:'#ffffff' -fill '#eef0f4' -stroke '#70788a' -draw 'roundrectangle 0,0 63,31 5,5' \
+    -stroke none -fill '#20283a' -font DejaVu-Sans-Bold -pointsize "$3" -gravity Center -annotate +0+0 "$2" \
+    -strip -sampling-factor 1x1 -quality 95 "$here/$1"
+}
+vendor logo-amd.jpg AMD 16
+vendor logo-intel.jpg Intel 15
+vendor logo-cyrix.jpg Cyrix 14
+
+# Processor emblem, 32 x 32: a chip with pins on all four sides.
+convert -size 32x32 xc:'#ffffff' +antialias -fill '#a0a0a8' \
+  -draw 'rectangle 9,2 10,29 rectangle 15,2 16,29 rectangle 21,2 22,29' \
+  -draw 'rectangle 2,9 29,10 rectangle 2,15 29,16 rectangle 2,21 29,22' \
+  -fill '#30343c' -draw 'rectangle 6,6 25,25' -fill '#5a8ad0' -draw 'rectangle 11,11 20,20' \
+  -strip -sampling-factor 1x1 -quality 95 "$here/processor.jpg"
+
+# Small pictures of the window, 16 x 16 each in one strip on magenta (which
+# the program makes transparent): restore (a window), free memory (an arrow
+# up), cancel (a stop sign), quit (a door), a green tick, a red cross.
+convert -size 16x16 xc:magenta +antialias -fill white -stroke '#20408a' \
+  -draw 'rectangle 1,2 14,13' -fill '#20408a' -draw 'rectangle 1,2 14,4' "$tmp/s0.png"
+convert -size 16x16 xc:magenta +antialias -fill '#20a020' -stroke '#106010' \
+  -draw 'polygon 8,1 14,8 10,8 10,14 6,14 6,8 2,8' "$tmp/s1.png"
+convert -size 16x16 xc:magenta +antialias -fill '#d02020' -stroke '#801010' \
+  -draw 'polygon 5,1 10,1 14,5 14,10 10,14 5,14 1,10 1,5' -stroke white -draw 'line 5,7 10,7 line 5,8 10,8' "$tmp/s2.png"
+convert -size 16x16 xc:magenta +antialias -fill '#a06a30' -stroke '#5a3410' \
+  -draw 'rectangle 3,1 12,14' -fill '#f0d040' -stroke none -draw 'rectangle 9,7 10,8' "$tmp/s3.png"
+convert -size 16x16 xc:magenta +antialias -fill none -stroke '#10a010' -strokewidth 3 \
+  -draw 'line 2,8 6,12' -draw 'line 6,12 13,3' "$tmp/s4.png"
+convert -size 16x16 xc:magenta +antialias -fill none -stroke '#e01818' -strokewidth 3 \
+  -draw 'line 3,3 12,12 line 12,3 3,12' "$tmp/s5.png"
+convert "$tmp"/s{0..5}.png +append -strip -sampling-factor 1x1 -quality 100 "$here/smallimages.jpg"

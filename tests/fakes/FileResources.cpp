@@ -13,6 +13,16 @@ const struct {
     {"CAPTIONSTRIP", "resources/pictures/caption.jpg"},
     {"GAUGEBAR", "resources/pictures/gaugebar.jpg"},
     {"CAPTIONBUTTONS", "resources/pictures/captionbuttons.jpg"},
+    {"LOGOWIN95", "resources/pictures/logo-win95.jpg"},
+    {"LOGOWIN98", "resources/pictures/logo-win98.jpg"},
+    {"LOGOWINNT", "resources/pictures/logo-winnt.jpg"},
+    {"LOGOWIN2K", "resources/pictures/logo-win2k.jpg"},
+    {"LOGOWINXP", "resources/pictures/logo-winxp.jpg"},
+    {"LOGOAMD", "resources/pictures/logo-amd.jpg"},
+    {"LOGOINTEL", "resources/pictures/logo-intel.jpg"},
+    {"LOGOCYRIX", "resources/pictures/logo-cyrix.jpg"},
+    {"PROCESSOR", "resources/pictures/processor.jpg"},
+    {"SMALLIMAGES", "resources/pictures/smallimages.jpg"},
 };
 }  // namespace
 

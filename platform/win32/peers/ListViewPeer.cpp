@@ -74,7 +74,12 @@ private:
         }
     }
 
+    // Without redrawing until the end: a list that repaints at every row
+    // takes milliseconds per row. The default handling of WM_SETREDRAW
+    // shows the window again, so a hidden list is left as it is.
     void WriteRows() {
+        const bool shown = GetWindowLongA(FWnd, GWL_STYLE) & WS_VISIBLE;
+        if (shown) SendMessageA(FWnd, WM_SETREDRAW, FALSE, 0);
         SendMessageA(FWnd, LVM_DELETEALLITEMS, 0, 0);
         for (int i = 0; i < List().Count(); ++i) {
             const TListItem& item = List().Item(i);
@@ -93,6 +98,9 @@ private:
                 SendMessageA(FWnd, LVM_SETITEMTEXTA, i, reinterpret_cast<LPARAM>(&sub));
             }
         }
+        if (!shown) return;
+        SendMessageA(FWnd, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(FWnd, nullptr, TRUE);
     }
 
     void WriteSelection() {

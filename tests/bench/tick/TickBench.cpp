@@ -5,11 +5,13 @@
 #include <benchmark/benchmark.h>
 
 #include "app/Umain.h"
+#include "tests/fakes/FakeCpuSystem.h"
 #include "tests/fakes/FakeMemoryApi.h"
 #include "tests/fakes/FakeMessageQueue.h"
 #include "tests/fakes/FakePerformanceApi.h"
 #include "tests/fakes/FakeRegistry.h"
 #include "tests/fakes/FakeShell.h"
+#include "tests/fakes/FakeSystemInfoApi.h"
 #include "tests/fakes/FakeWindowSystem.h"
 #include "tests/fakes/FileResources.h"
 #include "tests/fakes/PerfDataBuilder.h"
@@ -25,7 +27,12 @@ void MonitoringTick(benchmark::State& State) {
     TFileResources resources;
     TFakePerformanceApi performance;
     TFakeShell shell;
-    TMainMemSystem system{memory, registry, resources, performance, shell, "C:\\TorvaneXP.exe"};
+    TFakeSystemInfoApi systemInfo;
+    TCpuidDump processor;  // one without CPUID: the processor page costs nothing per tick
+    processor.SetPresent(false);
+    TFakeCpuSystem cpuSystem;
+    TMainMemSystem system{memory,     registry, resources, performance, shell, systemInfo,
+                          {processor, cpuSystem, cpuSystem}, "C:\\TorvaneXP.exe"};
     TCpuSampler sampler(performance, registry);
     TApplication app(queue, windows);
     auto* form = app.CreateForm<TfMainMem>(system, sampler);

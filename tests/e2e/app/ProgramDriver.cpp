@@ -1,5 +1,7 @@
 #include "tests/e2e/app/ProgramDriver.h"
 
+#include <commctrl.h>
+
 #include <vector>
 
 namespace {
@@ -65,6 +67,58 @@ HWND FindDescendant(HWND Parent, const char* ClassName, const std::string& Text)
     TSearch search{ClassName, &Text, nullptr};
     EnumChildWindows(Parent, MatchChild, reinterpret_cast<LPARAM>(&search));
     return search.Found;
+}
+
+std::vector<HWND> FindDescendants(HWND Parent, const char* ClassName) {
+    struct TAll {
+        const char* ClassName;
+        std::vector<HWND> Found;
+    } all{ClassName, {}};
+    EnumChildWindows(Parent, [](HWND Wnd, LPARAM Param) CALLBACK -> BOOL {
+        auto* all = reinterpret_cast<TAll*>(Param);
+        if (ClassNameOf(Wnd) == all->ClassName) all->Found.push_back(Wnd);
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&all));
+    return all.Found;
+}
+
+namespace {
+// One item's text or image, asked through a record in the list's own process.
+struct TRemoteItem {
+    LVITEMA Item;
+    char Text[260];
+};
+
+bool ReadItem(HANDLE Process, HWND List, TRemoteItem* Remote, int Row, int Column, UINT Mask, TRemoteItem& Local) {
+    Local = {};
+    Local.Item.mask = Mask;
+    Local.Item.iItem = Row;
+    Local.Item.iSubItem = Column;
+    Local.Item.pszText = Remote->Text;
+    Local.Item.cchTextMax = sizeof Local.Text;
+    if (!WriteProcessMemory(Process, Remote, &Local, sizeof Local, nullptr)) return false;
+    const UINT message = Mask == LVIF_IMAGE ? LVM_GETITEMA : LVM_GETITEMTEXTA;
+    SendMessageA(List, message, Row, reinterpret_cast<LPARAM>(Remote));
+    return ReadProcessMemory(Process, Remote, &Local, sizeof Local, nullptr) != 0;
+}
+}  // namespace
+
+std::vector<TListRow> ListViewRows(HANDLE Process, HWND List) {
+    std::vector<TListRow> rows;
+    auto* remote = static_cast<TRemoteItem*>(
+        VirtualAllocEx(Process, nullptr, sizeof(TRemoteItem), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    if (!remote) return rows;
+    const int count = static_cast<int>(SendMessageA(List, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        TRemoteItem local;
+        TListRow read;
+        if (ReadItem(Process, List, remote, row, 0, LVIF_TEXT, local)) read.Caption = local.Text;
+        if (ReadItem(Process, List, remote, row, 1, LVIF_TEXT, local)) read.SubItem = local.Text;
+        if (ReadItem(Process, List, remote, row, 0, LVIF_IMAGE, local)) read.Image = local.Item.iImage;
+        rows.push_back(read);
+    }
+    VirtualFreeEx(Process, remote, 0, MEM_RELEASE);
+    return rows;
 }
 
 int CountTopLevelWindows(const char* ClassName) {

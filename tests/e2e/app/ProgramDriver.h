@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 class TProgramDriver {
 public:
@@ -22,7 +23,17 @@ private:
 
 // The first descendant of Parent with this class (or any, when null) and text.
 HWND FindDescendant(HWND Parent, const char* ClassName, const std::string& Text);
+// Every descendant of Parent with this class, in the order of the window tree.
+std::vector<HWND> FindDescendants(HWND Parent, const char* ClassName);
 int CountTopLevelWindows(const char* ClassName);
+// The rows of a report-style list view of another process: the caption, the
+// first sub-item and the image of each.
+struct TListRow {
+    std::string Caption;
+    std::string SubItem;
+    int Image = -1;
+};
+std::vector<TListRow> ListViewRows(HANDLE Process, HWND List);
 std::string WindowText(HWND Wnd);
 std::string ClassNameOf(HWND Wnd);
 // A REG_SZ value of the current user, or "" when it does not exist.

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "cpu/CpuInfo.h"
-#include "tests/native/cpu/FakeCpuSystem.h"
+#include "tests/fakes/FakeCpuSystem.h"
 #include "tools/CpuInfoReport.h"
 
 inline void IdentifyRecorded(const TCpuidDump& Dump, uint32_t StartTicks, bool Bench, int32_t Delay) {

@@ -4,18 +4,24 @@
 #include <memory>
 
 #include "app/Umain.h"
+#include "sysinfo/WindowsVersion.h"
+#include "tests/fakes/FakeCpuSystem.h"
 #include "tests/fakes/FakeMemoryApi.h"
 #include "tests/fakes/FakeMessageQueue.h"
 #include "tests/fakes/FakePerformanceApi.h"
 #include "tests/fakes/FakeRegistry.h"
 #include "tests/fakes/FakeShell.h"
+#include "tests/fakes/FakeSystemInfoApi.h"
 #include "tests/fakes/FakeWindowSystem.h"
 #include "tests/fakes/FileResources.h"
+#include "tests/native/cpu/CpuTestData.h"
 #include "ui/Application.h"
 
 constexpr uint64_t MB = 1024 * 1024;
 
-// A main window over fake memory, queue, registry, performance data and desktop.
+// A main window over fake memory, queue, registry, performance data, system
+// and desktop, on a recorded processor (a Pentium III unless UseProcessor
+// names another recording).
 class MainWindowTest : public ::testing::Test {
 protected:
     TFakeMemoryApi Memory;
@@ -25,14 +31,20 @@ protected:
     TFileResources Resources;
     TFakePerformanceApi Performance;
     TFakeShell Shell;
-    TMainMemSystem System{Memory, Registry, Resources, Performance, Shell, "C:\\Programmes\\Torvane\\TorvaneXP.exe"};
+    TFakeSystemInfoApi SystemInfo;
+    TRecordedCpu Cpu{CpuidDump("pentium3-katmai.dump")};
+    TMainMemSystem System{Memory,     Registry,   Resources,   Performance,
+                          Shell,      SystemInfo, {Cpu.Dump, SystemInfo, Cpu.Platform},
+                          "C:\\Programmes\\Torvane\\TorvaneXP.exe"};
     std::unique_ptr<TCpuSampler> Sampler;
     std::unique_ptr<TApplication> App;
     TfMainMem* Form = nullptr;
 
+    void UseProcessor(const std::string& DumpName) { Cpu.Dump = TCpuidDump::Parse(CpuidDump(DumpName)); }
     void Create(uint64_t TotalBytes) {
         Memory.Status = {TotalBytes, TotalBytes / 2};
         App.reset();
+        InitWindowsVersion(SystemInfo);
         Sampler = std::make_unique<TCpuSampler>(Performance, Registry);
         App = std::make_unique<TApplication>(Queue, Windows);
         Form = App->CreateForm<TfMainMem>(System, *Sampler);

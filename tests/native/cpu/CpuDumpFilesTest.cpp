@@ -10,7 +10,7 @@
 #include "cpu/CpuFeatureTable.h"
 #include "cpu/CpuInfo.h"
 #include "tests/native/cpu/CpuTestData.h"
-#include "tests/native/cpu/FakeCpuSystem.h"
+#include "tests/fakes/FakeCpuSystem.h"
 #include "tools/CpuInfoReport.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "cpu/CpuInfo.h"
 #include "tests/native/cpu/CpuTestData.h"
-#include "tests/native/cpu/FakeCpuSystem.h"
+#include "tests/fakes/FakeCpuSystem.h"
 
 namespace {
 

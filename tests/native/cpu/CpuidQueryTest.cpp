@@ -8,7 +8,7 @@
 #include "cpu/cpuidCache.h"
 #include "cpu/cpuidIntf.h"
 #include "tests/native/cpu/CpuTestData.h"
-#include "tests/native/cpu/FakeCpuSystem.h"
+#include "tests/fakes/FakeCpuSystem.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "tests/native/cpu/CpuTestData.h"
-#include "tests/native/cpu/FakeCpuSystem.h"
+#include "tests/fakes/FakeCpuSystem.h"
 #include "tools/CpuInfoReport.h"
 #include "tools/CpuinfoCommand.h"
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/Umain.h"
+#include "cpu/cpuidProcessor.h"
 #include "platform/win32/GdiTextRenderer.h"
 #include "platform/win32/Win32MemoryApi.h"
 #include "platform/win32/Win32MessageQueue.h"
@@ -15,6 +16,7 @@
 #include "platform/win32/Win32Resources.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32WindowSystem.h"
+#include "tests/fakes/FakeSystemInfoApi.h"
 #include "ui/Application.h"
 
 namespace {
@@ -50,7 +52,9 @@ TEST(MainWindowOnWindows, NoGdiObjectOrWindowGrowsPerTick) {
     TWin32Resources resources;
     TWin32PerformanceApi performance;
     TWin32Shell shell;
-    TMainMemSystem system{memory, registry, resources, performance, shell, "C:\\TorvaneXP.exe"};
+    TFakeSystemInfoApi systemInfo;  // the information page is not what this test looks at
+    TMainMemSystem system{memory,     registry, resources, performance, shell, systemInfo,
+                          {RunningProcessor(), RunningProcessor(), SystemCpuPlatform()}, "C:\\TorvaneXP.exe"};
     TCpuSampler sampler(performance, registry);
     TApplication app(queue, windows);
     auto* form = app.CreateForm<TfMainMem>(system, sampler);

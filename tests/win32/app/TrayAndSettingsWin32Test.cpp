@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/Umain.h"
+#include "cpu/cpuidProcessor.h"
 #include "platform/win32/GdiTextRenderer.h"
 #include "platform/win32/Win32MemoryApi.h"
 #include "platform/win32/Win32MessageQueue.h"
@@ -15,6 +16,7 @@
 #include "platform/win32/Win32Resources.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32WindowSystem.h"
+#include "tests/fakes/FakeSystemInfoApi.h"
 #include "ui/Application.h"
 
 namespace {
@@ -55,7 +57,11 @@ protected:
     TWin32Resources Resources;
     TWin32PerformanceApi Performance;
     TWin32Shell Shell;
-    TMainMemSystem System{Memory, Registry, Resources, Performance, Shell, "C:\\Torvane\\TorvaneXP.exe"};
+    // The information page's lines are not what these tests look at: a fake
+    // system spares them the second of the clock measurement.
+    TFakeSystemInfoApi SystemInfo;
+    TMainMemSystem System{Memory, Registry,   Resources, Performance, Shell, SystemInfo,
+                          {RunningProcessor(), RunningProcessor(), SystemCpuPlatform()}, "C:\\Torvane\\TorvaneXP.exe"};
     TCpuSampler Sampler{Performance, Registry};
     std::unique_ptr<TApplication> App;
 };
@@ -126,4 +132,53 @@ TEST_F(TrayAndSettings, TheTrayBringsTheWindowBackOnTheFirstPageButASecondStartK
     SendMessageA(wnd, WM_USER, 0, 0);
     EXPECT_TRUE(IsWindowVisible(wnd));
     EXPECT_EQ(form->Memoire->ActivePageIndex(), 3);
+}
+
+namespace {
+const char* const MemoryKey = "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
+const char* const MemoryValues[] = {"SecondLevelDataCache", "LargeSystemCache", "IOPageLockLimit", "DisablePagingExecutive"};
+
+long MachineInt(const char* Name) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, MemoryKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return -999;
+    DWORD data = 0, size = sizeof data, type = 0;
+    const LONG error = RegQueryValueExA(key, Name, nullptr, &type, reinterpret_cast<BYTE*>(&data), &size);
+    RegCloseKey(key);
+    return error == ERROR_SUCCESS && type == REG_DWORD ? static_cast<long>(data) : -999;
+}
+
+void DeleteMemoryValues() {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, MemoryKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
+    for (const char* name : MemoryValues) RegDeleteValueA(key, name);
+    RegCloseKey(key);
+}
+}  // namespace
+
+TEST_F(TrayAndSettings, TheWindowsMemoryValuesAreCreatedThenTunedInTheMachineHive) {
+    DeleteMemoryValues();
+    TfMainMem* form = Open();
+    for (const char* name : MemoryValues) EXPECT_EQ(MachineInt(name), 0) << name;
+    HWND list = static_cast<HWND>(form->FeatureList->Handle());
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(GetWindowLongA(list, GWL_STYLE) & (LVS_TYPEMASK | LVS_NOCOLUMNHEADER), LVS_REPORT | LVS_NOCOLUMNHEADER);
+    EXPECT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 4);
+
+    form->Optimization();
+    EXPECT_EQ(MachineInt("SecondLevelDataCache"), form->CpuInfo1->Cache().Level2());
+    EXPECT_EQ(MachineInt("LargeSystemCache"), 1);
+    EXPECT_EQ(MachineInt("DisablePagingExecutive"), 1);
+    EXPECT_EQ(MachineInt("IOPageLockLimit"), 85 * (form->InstalledMB + 1));
+    char text[64] = {};
+    for (int row = 0; row < 4; ++row) {
+        LVITEMA item{};
+        item.iSubItem = 1;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+        EXPECT_NE(std::string(text).find(" optimisé !"), std::string::npos) << text;
+        EXPECT_EQ(std::string(text).find("pas"), std::string::npos) << text;
+    }
+    EXPECT_FALSE(IsWindowEnabled(static_cast<HWND>(form->BitBtn5->Handle())));
+    DeleteMemoryValues();
 }
