@@ -46,6 +46,7 @@ void TfMainMem::FormDestroy() {
 void TfMainMem::exit_appli() {
     TrayIcon1->SetIconVisible(false);
     MemRecovery1->Cancel();
+    ReleaseNewsFeed();
     Hide();
     Close();
     FormDestroy();
@@ -68,7 +69,10 @@ void TfMainMem::WMUser() {
     Application().BringToFront();
 }
 
-intptr_t TfMainMem::WMQueryEndSession() { return 1; }
+intptr_t TfMainMem::WMQueryEndSession() {
+    ReleaseNewsFeed();
+    return 1;
+}
 
 // The settings are saved either way; the window closes only when the session
 // really ends, since a session whose end was refused goes on with the program.

@@ -3,6 +3,8 @@
 #include <string>
 
 #include "cpu/cpuidSource.h"
+#include "platform/DownloadApi.h"
+#include "platform/FileSystem.h"
 #include "platform/MemoryApi.h"
 #include "platform/PerformanceApi.h"
 #include "platform/RegistryApi.h"
@@ -17,6 +19,8 @@ struct TMainMemSystem {
     TPerformanceApi& Performance;
     TShell& Shell;
     TSystemInfoApi& SystemInfo;
+    TDownloadApi& Download;  // the news file
+    TFileSystem& Files;      // and its local copy
     TCpuSources Cpu;      // the processor that the processor page describes
     std::string ExeName;  // full path of the running program
 };

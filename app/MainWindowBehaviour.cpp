@@ -1,5 +1,6 @@
 // The user's window commands: hiding into the tray and coming back, quitting,
-// dragging by the caption strip, stay-on-top, opacity and the about page's links.
+// dragging by the caption strip, stay-on-top, opacity, the about page's links
+// and its news button.
 #include "app/Umain.h"
 
 #include "app/Author.h"
@@ -26,6 +27,13 @@ void TfMainMem::TrayIcon1DblClick(TObject*) { RestoreFromTray(); }
 void TfMainMem::ImageButton1Click(TObject*) { exit_appli(); }
 void TfMainMem::SkinButton4Click(TObject*) { exit_appli(); }
 void TfMainMem::Exit1Click(TObject*) { exit_appli(); }
+
+// A session whose end another program refused goes on without the news
+// feed that its query released: the button makes it again.
+void TfMainMem::SkinButton1Click(TObject*) {
+    if (!NewsFeed1) CreateNewsFeed();
+    NewsFeed1->ShowNews();
+}
 
 // The system's own move loop follows the mouse from here.
 void TfMainMem::Image2MouseDown(TObject*, TMouseButton Button, int, int, int) {

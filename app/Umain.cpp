@@ -2,6 +2,7 @@
 // layout, its menus, and their handlers.
 #include "app/Umain.h"
 
+#include "app/Author.h"
 #include "app/MainLayout.h"
 #include "ui/Application.h"
 #include "ui/Jpeg.h"
@@ -52,6 +53,7 @@ void TfMainMem::CreateComponents() {
     TrayIcon1->SetMinimizeToTray(true);
     TrayIcon1->SetWantEnterExitEvents(true);
     TrayIcon1->SetIconVisible(true);
+    CreateNewsFeed();
     TTimer** timers[] = {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5};
     for (int i = 0; i < 5; ++i) {
         *timers[i] = new TTimer(this, Application().Windows().Timers());
@@ -60,6 +62,20 @@ void TfMainMem::CreateComponents() {
     Timer3->SetInterval(30000);
     Timer4->SetInterval(4000);
     Timer5->SetEnabled(false);
+}
+
+void TfMainMem::CreateNewsFeed() {
+    NewsFeed1 = new TNewsFeed(this, Application(),
+                              {FSystem.Shell, FSystem.Download, FSystem.Files, FSystem.Resources, FSystem.ExeName});
+    NewsFeed1->SetName("NewsFeed1");
+    NewsFeed1->SetTitle("Torvane XP News");
+    NewsFeed1->SetURL(NewsAddress);
+}
+
+// Its news window goes with it.
+void TfMainMem::ReleaseNewsFeed() {
+    delete NewsFeed1;
+    NewsFeed1 = nullptr;
 }
 
 void TfMainMem::CreateControls() {
@@ -221,6 +237,7 @@ void TfMainMem::WireHandlers() {
     CDechargeDll->OnMouseUp = TMouseEvent(this, &TfMainMem::CDechargeDllMouseUp);
 
     SkinButton4->OnClick = TNotifyEvent(this, &TfMainMem::SkinButton4Click);
+    SkinButton1->OnClick = TNotifyEvent(this, &TfMainMem::SkinButton1Click);
     ImageButton1->OnClick = TNotifyEvent(this, &TfMainMem::ImageButton1Click);
     ImageButton2->OnClick = TNotifyEvent(this, &TfMainMem::ImageButton2Click);
     Open1->OnClick = TNotifyEvent(this, &TfMainMem::Open1Click);

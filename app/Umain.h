@@ -12,6 +12,7 @@
 #include "engine/CpuEstimator.h"
 #include "engine/CpuSampler.h"
 #include "engine/MemRecovery.h"
+#include "news/NewsFeed.h"
 #include "tray/TextTrayIcon.h"
 #include "ui/Form.h"
 #include "ui/Image.h"
@@ -111,6 +112,7 @@ public:
     TCpuInfo* CpuInfo1;
     TImageList* ImageList1;
     TTextTrayIcon* TrayIcon1;
+    TNewsFeed* NewsFeed1;  // released at exit and at the session's end, then nullptr
     TTimer* Timer1;
     TTimer* Timer2;
     TTimer* Timer3;
@@ -220,6 +222,7 @@ public:
     void TrackBar2Change(TObject* Sender);
     void BoldLabel4Click(TObject* Sender);
     void Label11Click(TObject* Sender);
+    void SkinButton1Click(TObject* Sender);
     // The links' feedback, the same for both labels.
     void LinkMouseEnter(TObject* Sender);
     void LinkMouseLeave(TObject* Sender);
@@ -246,6 +249,8 @@ private:
     void ReadWindowsSetting(TWindowsSetting& Setting, const char* Value);
     static void AddFeatureRow(TListView& List, const std::string& Name, const std::string& Description, bool Ok);
     // Hides the window into the tray, or brings it back from there.
+    void CreateNewsFeed();
+    void ReleaseNewsFeed();
     void HideIntoTray();
     void RestoreFromTray();
     void ApplyStayOnTop();

@@ -3,17 +3,9 @@
 #include <commctrl.h>
 
 #include "app/Program.h"
-#include "cpu/cpuidProcessor.h"
-#include "ui/Locale.h"
+#include "app/Win32Program.h"
 #include "platform/win32/GdiTextRenderer.h"
-#include "platform/win32/Win32MemoryApi.h"
-#include "platform/win32/Win32MessageQueue.h"
-#include "platform/win32/Win32PerformanceApi.h"
-#include "platform/win32/Win32Registry.h"
-#include "platform/win32/Win32Resources.h"
-#include "platform/win32/Win32Shell.h"
-#include "platform/win32/Win32SystemInfoApi.h"
-#include "platform/win32/Win32WindowSystem.h"
+#include "ui/Locale.h"
 
 namespace {
 std::string ExecutablePath() {
@@ -34,17 +26,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitCommonControls();
     PrepareDrawing();
     ReadUserLocale();
-    TWin32MemoryApi memory;
-    TWin32MessageQueue queue;
-    TWin32WindowSystem windows;
-    TWin32Registry registry;
-    TWin32Resources resources;
-    TWin32PerformanceApi performance;
-    TWin32Shell shell;
-    TWin32SystemInfoApi systemInfo;
-    TProcessorCpuid& processor = RunningProcessor();
-    TMainMemSystem system{memory,     registry, resources, performance, shell, systemInfo,
-                          {processor, processor, SystemCpuPlatform()}, ExecutablePath()};
-    RunProgram(queue, windows, system);
+    TWin32Program program(ExecutablePath());
+    RunProgram(program.Queue, program.Windows, program.System);
     return 0;
 }

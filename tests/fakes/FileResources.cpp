@@ -23,6 +23,8 @@ const struct {
     {"LOGOCYRIX", "resources/pictures/logo-cyrix.jpg"},
     {"PROCESSOR", "resources/pictures/processor.jpg"},
     {"SMALLIMAGES", "resources/pictures/smallimages.jpg"},
+    {"NEWSIMAGES", "resources/pictures/newsimages.jpg"},
+    {"NEWSUPDATE", "resources/pictures/newsupdate.jpg"},
 };
 }  // namespace
 

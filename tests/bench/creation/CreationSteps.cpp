@@ -12,16 +12,9 @@
 #include <vector>
 
 #include "app/Umain.h"
+#include "app/Win32Program.h"
 #include "cpu/cpuidProcessor.h"
 #include "platform/win32/GdiTextRenderer.h"
-#include "platform/win32/Win32MemoryApi.h"
-#include "platform/win32/Win32MessageQueue.h"
-#include "platform/win32/Win32PerformanceApi.h"
-#include "platform/win32/Win32Registry.h"
-#include "platform/win32/Win32Resources.h"
-#include "platform/win32/Win32Shell.h"
-#include "platform/win32/Win32SystemInfoApi.h"
-#include "platform/win32/Win32WindowSystem.h"
 #include "sysinfo/ClockSpeed.h"
 #include "sysinfo/SystemInfo.h"
 #include "sysinfo/WindowsVersion.h"
@@ -49,25 +42,17 @@ void Report(const char* Step, double Ms) { std::printf("%-52s %9.2f ms\n", Step,
 int main() {
     InitCommonControls();
     PrepareDrawing();
-    TWin32MemoryApi memory;
-    TWin32MessageQueue queue;
-    TWin32WindowSystem windows;
-    TWin32Registry registry;
-    TWin32Resources resources;
-    TWin32PerformanceApi performance;
-    TWin32Shell shell;
-    TWin32SystemInfoApi systemInfo;
+    TWin32Program real("C:\\TorvaneXP.exe");
+    TWin32SystemInfoApi& systemInfo = real.SystemInfo;
     TProcessorCpuid& processor = RunningProcessor();
-    TMainMemSystem system{memory,     registry, resources, performance, shell, systemInfo,
-                          {processor, processor, SystemCpuPlatform()}, "C:\\TorvaneXP.exe"};
     const int runs = 11;
 
     Report("version detection", Milliseconds([&] { InitWindowsVersion(systemInfo); }, runs));
-    TCpuSampler sampler(performance, registry);
-    TApplication app(queue, windows);
+    TCpuSampler sampler(real.Performance, real.Registry);
+    TApplication app(real.Queue, real.Windows);
     TfMainMem* form = nullptr;
     Report("whole creation and first showing (one run)", Milliseconds([&] {
-               form = app.CreateForm<TfMainMem>(system, sampler);
+               form = app.CreateForm<TfMainMem>(real.System, sampler);
                form->Show();
            }, 1));
     TTimeStampCounter* counter = form->CpuInfo1->FeatureSet().TSC() ? &processor : nullptr;
@@ -75,8 +60,8 @@ int main() {
     const double clock = Milliseconds([&] { MeasureClockMhz(systemInfo, counter); }, 1);
     Report("  of which the clock measurement (one run)", clock);
     Report("  system lines without the clock",
-           Milliseconds([&] { InfoSystemLines({systemInfo, registry, nullptr}, RunningWindowsVersion(), 512, '.'); }, runs));
-    Report("processor identification", Milliseconds([&] { TCpuInfo(nullptr, system.Cpu); }, runs));
+           Milliseconds([&] { InfoSystemLines({systemInfo, real.Registry, nullptr}, RunningWindowsVersion(), 512, '.'); }, runs));
+    Report("processor identification", Milliseconds([&] { TCpuInfo(nullptr, real.System.Cpu); }, runs));
     Report("processor page (30 rows)", Milliseconds([&] {
                form->ListView1->Clear();
                form->GetCpuInfo();

@@ -6,6 +6,8 @@
 
 #include "app/Umain.h"
 #include "tests/fakes/FakeCpuSystem.h"
+#include "tests/fakes/FakeDownloadApi.h"
+#include "tests/fakes/FakeFileSystem.h"
 #include "tests/fakes/FakeMemoryApi.h"
 #include "tests/fakes/FakeMessageQueue.h"
 #include "tests/fakes/FakePerformanceApi.h"
@@ -31,8 +33,10 @@ void MonitoringTick(benchmark::State& State) {
     TCpuidDump processor;  // one without CPUID: the processor page costs nothing per tick
     processor.SetPresent(false);
     TFakeCpuSystem cpuSystem;
-    TMainMemSystem system{memory,     registry, resources, performance, shell, systemInfo,
-                          {processor, cpuSystem, cpuSystem}, "C:\\TorvaneXP.exe"};
+    TFakeFileSystem files;
+    TFakeDownloadApi download(files);
+    TMainMemSystem system{memory,   registry, resources, performance, shell, systemInfo,
+                          download, files,    {processor, cpuSystem, cpuSystem}, "C:\\TorvaneXP.exe"};
     TCpuSampler sampler(performance, registry);
     TApplication app(queue, windows);
     auto* form = app.CreateForm<TfMainMem>(system, sampler);

@@ -121,6 +121,18 @@ std::vector<TListRow> ListViewRows(HANDLE Process, HWND List) {
     return rows;
 }
 
+std::string StatusText(HANDLE Process, HWND StatusBar) {
+    char text[512] = {};
+    void* remote = VirtualAllocEx(Process, nullptr, sizeof text, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (!remote) return "";
+    if (WriteProcessMemory(Process, remote, text, sizeof text, nullptr)) {
+        SendMessageA(StatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(remote));
+        ReadProcessMemory(Process, remote, text, sizeof text - 1, nullptr);
+    }
+    VirtualFreeEx(Process, remote, 0, MEM_RELEASE);
+    return text;
+}
+
 int CountTopLevelWindows(const char* ClassName) {
     int count = 0;
     for (HWND wnd = FindWindowExA(nullptr, nullptr, ClassName, nullptr); wnd;

@@ -34,6 +34,9 @@ struct TListRow {
     int Image = -1;
 };
 std::vector<TListRow> ListViewRows(HANDLE Process, HWND List);
+// The text of a status bar of another process: its first part, which is
+// also where Wine keeps the text of the simple mode.
+std::string StatusText(HANDLE Process, HWND StatusBar);
 std::string WindowText(HWND Wnd);
 std::string ClassNameOf(HWND Wnd);
 // A REG_SZ value of the current user, or "" when it does not exist.

@@ -6,6 +6,8 @@
 #include "app/Umain.h"
 #include "sysinfo/WindowsVersion.h"
 #include "tests/fakes/FakeCpuSystem.h"
+#include "tests/fakes/FakeDownloadApi.h"
+#include "tests/fakes/FakeFileSystem.h"
 #include "tests/fakes/FakeMemoryApi.h"
 #include "tests/fakes/FakeMessageQueue.h"
 #include "tests/fakes/FakePerformanceApi.h"
@@ -32,9 +34,11 @@ protected:
     TFakePerformanceApi Performance;
     TFakeShell Shell;
     TFakeSystemInfoApi SystemInfo;
+    TFakeFileSystem Files;
+    TFakeDownloadApi Download{Files};
     TRecordedCpu Cpu{CpuidDump("pentium3-katmai.dump")};
-    TMainMemSystem System{Memory,     Registry,   Resources,   Performance,
-                          Shell,      SystemInfo, {Cpu.Dump, SystemInfo, Cpu.Platform},
+    TMainMemSystem System{Memory,   Registry, Resources, Performance, Shell, SystemInfo,
+                          Download, Files,    {Cpu.Dump, SystemInfo, Cpu.Platform},
                           "C:\\Programmes\\Torvane\\TorvaneXP.exe"};
     std::unique_ptr<TCpuSampler> Sampler;
     std::unique_ptr<TApplication> App;

@@ -71,3 +71,27 @@ TEST_F(MainWindowTest, TheLinksOpenWithTheShellAndShowTheirColours) {
     EXPECT_EQ(link->Cursor(), crArrow);
     EXPECT_EQ(link->Font().Color(), clBlack);
 }
+
+TEST_F(MainWindowTest, TheNewsButtonShowsTheNewsWindowThatTheSessionsEndAndTheExitRelease) {
+    Create(512 * MB);
+    ASSERT_NE(Form->NewsFeed1, nullptr);
+    EXPECT_EQ(Form->NewsFeed1->Title(), "Torvane XP News");
+    EXPECT_EQ(Form->NewsFeed1->URL(), "http://www.torvane.example/NewsFeed.inf");
+    EXPECT_FALSE(Form->NewsFeed1->Dialog()->Visible());
+    Form->SkinButton1->Click();
+    EXPECT_TRUE(Form->NewsFeed1->Dialog()->Visible());
+    EXPECT_TRUE(Download.Calls.empty()) << "showing fetches nothing";
+
+    intptr_t result = 0;
+    TMessage query{nullptr, 0x0011, 0, 0};
+    ASSERT_TRUE(Form->WndProc(query, result));
+    EXPECT_EQ(Form->NewsFeed1, nullptr);
+    EXPECT_EQ(Form->FindComponent("NewsFeed1"), nullptr);
+    Form->SkinButton1->Click();  // the session went on: the button makes the feed again
+    ASSERT_NE(Form->NewsFeed1, nullptr);
+    EXPECT_TRUE(Form->NewsFeed1->Dialog()->Visible());
+
+    Form->exit_appli();
+    EXPECT_EQ(Form->NewsFeed1, nullptr);
+    EXPECT_TRUE(QuitQueued());
+}

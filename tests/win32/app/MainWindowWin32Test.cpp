@@ -7,15 +7,8 @@
 #include <vector>
 
 #include "app/Umain.h"
-#include "cpu/cpuidProcessor.h"
+#include "app/Win32Program.h"
 #include "platform/win32/GdiTextRenderer.h"
-#include "platform/win32/Win32MemoryApi.h"
-#include "platform/win32/Win32MessageQueue.h"
-#include "platform/win32/Win32PerformanceApi.h"
-#include "platform/win32/Win32Registry.h"
-#include "platform/win32/Win32Resources.h"
-#include "platform/win32/Win32Shell.h"
-#include "platform/win32/Win32WindowSystem.h"
 #include "tests/fakes/FakeSystemInfoApi.h"
 #include "ui/Application.h"
 
@@ -45,19 +38,11 @@ int ThreadWindows() {
 TEST(MainWindowOnWindows, NoGdiObjectOrWindowGrowsPerTick) {
     InitCommonControls();
     PrepareDrawing();
-    TWin32MemoryApi memory;
-    TWin32MessageQueue queue;
-    TWin32WindowSystem windows;
-    TWin32Registry registry;
-    TWin32Resources resources;
-    TWin32PerformanceApi performance;
-    TWin32Shell shell;
     TFakeSystemInfoApi systemInfo;  // the information page is not what this test looks at
-    TMainMemSystem system{memory,     registry, resources, performance, shell, systemInfo,
-                          {RunningProcessor(), RunningProcessor(), SystemCpuPlatform()}, "C:\\TorvaneXP.exe"};
-    TCpuSampler sampler(performance, registry);
-    TApplication app(queue, windows);
-    auto* form = app.CreateForm<TfMainMem>(system, sampler);
+    TWin32Program real("C:\\TorvaneXP.exe", &systemInfo);
+    TCpuSampler sampler(real.Performance, real.Registry);
+    TApplication app(real.Queue, real.Windows);
+    auto* form = app.CreateForm<TfMainMem>(real.System, sampler);
     form->Show();
     HWND wnd = static_cast<HWND>(form->Handle());
     auto tick = [&] {

@@ -7,15 +7,8 @@
 #include <vector>
 
 #include "app/Umain.h"
-#include "cpu/cpuidProcessor.h"
+#include "app/Win32Program.h"
 #include "platform/win32/GdiTextRenderer.h"
-#include "platform/win32/Win32MemoryApi.h"
-#include "platform/win32/Win32MessageQueue.h"
-#include "platform/win32/Win32PerformanceApi.h"
-#include "platform/win32/Win32Registry.h"
-#include "platform/win32/Win32Resources.h"
-#include "platform/win32/Win32Shell.h"
-#include "platform/win32/Win32WindowSystem.h"
 #include "tests/fakes/FakeSystemInfoApi.h"
 #include "ui/Application.h"
 
@@ -45,24 +38,16 @@ protected:
         RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Torvane XP\\settings");
     }
     TfMainMem* Open() {
-        App = std::make_unique<TApplication>(Queue, Windows);
-        TfMainMem* form = App->CreateForm<TfMainMem>(System, Sampler);
+        App = std::make_unique<TApplication>(Real.Queue, Real.Windows);
+        TfMainMem* form = App->CreateForm<TfMainMem>(Real.System, Sampler);
         form->Show();
         return form;
     }
-    TWin32MemoryApi Memory;
-    TWin32MessageQueue Queue;
-    TWin32WindowSystem Windows;
-    TWin32Registry Registry;
-    TWin32Resources Resources;
-    TWin32PerformanceApi Performance;
-    TWin32Shell Shell;
     // The information page's lines are not what these tests look at: a fake
     // system spares them the second of the clock measurement.
     TFakeSystemInfoApi SystemInfo;
-    TMainMemSystem System{Memory, Registry,   Resources, Performance, Shell, SystemInfo,
-                          {RunningProcessor(), RunningProcessor(), SystemCpuPlatform()}, "C:\\Torvane\\TorvaneXP.exe"};
-    TCpuSampler Sampler{Performance, Registry};
+    TWin32Program Real{"C:\\Torvane\\TorvaneXP.exe", &SystemInfo};
+    TCpuSampler Sampler{Real.Performance, Real.Registry};
     std::unique_ptr<TApplication> App;
 };
 
@@ -103,8 +88,8 @@ TEST_F(TrayAndSettings, EveryValueGoesThroughTheRegistryAndComesBack) {
 }
 
 TEST_F(TrayAndSettings, TheIconGoesThroughTheShellAndItsRedrawsKeepNoObjects) {
-    EXPECT_EQ(Shell.RecordSize(), 488u) << "this shell is version 5 or later";
-    TTrayIcon icon(nullptr, Windows, Shell);
+    EXPECT_EQ(Real.Shell.RecordSize(), 488u) << "this shell is version 5 or later";
+    TTrayIcon icon(nullptr, Real.Windows, Real.Shell);
     EXPECT_TRUE(icon.AddTrayIcon());
     EXPECT_TRUE(icon.RefreshTrayIcon());
     EXPECT_TRUE(icon.DeleteTrayIcon());
@@ -124,7 +109,7 @@ TEST_F(TrayAndSettings, TheTrayBringsTheWindowBackOnTheFirstPageButASecondStartK
     form->Memoire->SetActivePageIndex(3);
     form->ImageButton2->Click();
     EXPECT_FALSE(IsWindowVisible(wnd));
-    SendMessageA(Shell.Handler(), TRAY_CALLBACK_MESSAGE, reinterpret_cast<WPARAM>(form->TrayIcon1), WM_LBUTTONDBLCLK);
+    SendMessageA(Real.Shell.Handler(), TRAY_CALLBACK_MESSAGE, reinterpret_cast<WPARAM>(form->TrayIcon1), WM_LBUTTONDBLCLK);
     EXPECT_TRUE(IsWindowVisible(wnd));
     EXPECT_EQ(form->Memoire->ActivePageIndex(), 0);
     form->Memoire->SetActivePageIndex(3);

@@ -1,0 +1,54 @@
+#include "platform/win32/Win32FileSystem.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <memory>
+
+bool TWin32FileSystem::FileExists(const std::string& FileName) {
+    const DWORD attributes = GetFileAttributesA(FileName.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Reads one byte past the limit, so that a larger file is told apart
+// without reading it all.
+std::optional<std::string> TWin32FileSystem::ReadText(const std::string& FileName, size_t MaxBytes) {
+    if (!FileExists(FileName)) return std::nullopt;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(FileName.c_str(), "rb"), std::fclose);
+    if (!file) return std::nullopt;
+    std::string text;
+    char chunk[16384];
+    size_t n;
+    while (text.size() <= MaxBytes && (n = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) text.append(chunk, n);
+    if (std::ferror(file.get()) || text.size() > MaxBytes) return std::nullopt;
+    return text;
+}
+
+bool TWin32FileSystem::RemoveFile(const std::string& FileName) { return DeleteFileA(FileName.c_str()) != 0; }
+
+// MoveFileExA replaces in one step on the NT family; Windows 95, 98 and Me
+// export it only to fail, and there the old file goes first.
+bool TWin32FileSystem::MoveFileOver(const std::string& Source, const std::string& Target) {
+    using TMoveFileEx = BOOL(WINAPI*)(LPCSTR, LPCSTR, DWORD);
+    static auto moveEx = reinterpret_cast<TMoveFileEx>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "MoveFileExA")));
+    if (moveEx) {
+        if (moveEx(Source.c_str(), Target.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+        if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return false;
+    }
+    if (FileExists(Target) && !DeleteFileA(Target.c_str())) return false;
+    return MoveFileA(Source.c_str(), Target.c_str()) != 0;
+}
+
+std::string TWin32FileSystem::CreateTempFile(const std::string& Folder) {
+    char path[MAX_PATH] = {};
+    if (!GetTempFileNameA(Folder.c_str(), "nws", 0, path)) return {};
+    return path;
+}
+
+std::string TWin32FileSystem::TempFolder() {
+    char path[MAX_PATH + 1] = {};
+    const DWORD length = GetTempPathA(sizeof path, path);
+    if (length == 0 || length >= sizeof path) return {};
+    return path;
+}
