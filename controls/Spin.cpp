@@ -75,17 +75,7 @@ void TTimerSpeedButton::Paint(TCanvas& Canvas) {
         const int x = (w - FGlyph.Width()) / 2 + shift, y = (h - FGlyph.Height()) / 2 + shift;
         if (Enabled()) Canvas.Draw(x, y, FGlyph);
     }
-    if (!FShowFocusRect) return;
-    // A dotted rectangle, every other pixel.
-    const TRect r{3 + shift, 3 + shift, w - 3 + shift, h - 3 + shift};
-    for (int x = r.Left; x < r.Right; x += 2) {
-        Canvas.SetPixels(x, r.Top, clBlack);
-        Canvas.SetPixels(x, r.Bottom - 1, clBlack);
-    }
-    for (int y = r.Top; y < r.Bottom; y += 2) {
-        Canvas.SetPixels(r.Left, y, clBlack);
-        Canvas.SetPixels(r.Right - 1, y, clBlack);
-    }
+    if (FShowFocusRect) Canvas.DrawFocusRect(TRect{3 + shift, 3 + shift, w - 3 + shift, h - 3 + shift});
 }
 
 TSpinButton::TSpinButton(TComponent* AOwner, TTimerService& Timers) : TWinControl(AOwner) {

@@ -22,6 +22,12 @@ public:
     explicit TEvent(TFunction Function) : FCall(std::move(Function)) {}
 
     bool Assigned() const { return static_cast<bool>(FCall); }
+    // The handler when it is a function object of type F, else nullptr: lets
+    // a component tell its own handlers from others'.
+    template <class F>
+    const F* Target() const {
+        return FCall.template target<F>();
+    }
     void operator()(TObject* Sender, Args... a) const {
         if (FCall) FCall(Sender, a...);
     }

@@ -19,6 +19,10 @@ constexpr TColor clBtnFace = 0xFF00000F;
 constexpr TColor clBtnShadow = 0xFF000010;
 constexpr TColor clBtnHighlight = 0xFF000014;
 constexpr TColor clInfoBk = 0xFF000018;
+constexpr TColor clInactiveCaption = 0xFF000003;
+constexpr TColor clMenu = 0xFF000004;
+constexpr TColor clMenuText = 0xFF000007;
+constexpr TColor clHighlight = 0xFF00000D;
 
 constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == 0xFF000000u; }
 constexpr int SystemColorIndex(TColor c) { return static_cast<int>(c & 0xFFu); }

@@ -33,6 +33,11 @@ constexpr int SW_SHOWNORMAL_COMMAND = 1;
 constexpr int SW_SHOW_COMMAND = 5;
 constexpr int SW_RESTORE_COMMAND = 9;
 
+// Virtual-key codes.
+constexpr uint16_t VK_RETURN_KEY = 0x0D;
+constexpr uint16_t VK_ESCAPE_KEY = 0x1B;
+constexpr uint16_t VK_SPACE_KEY = 0x20;
+
 // Message box flags and answers.
 constexpr uint32_t MB_OK_BUTTON = 0x0000;
 constexpr uint32_t MB_ICONERROR_STYLE = 0x0010;

@@ -23,6 +23,7 @@ enum TControlKind {
     ckListView,
     ckTreeView,
     ckStatusBar,
+    ckOwnerDrawButton,  // a push button that the program draws, through Paint()
 };
 
 // Which property changed; each kind reads back only its own.

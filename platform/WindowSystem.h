@@ -11,6 +11,7 @@
 // <windows.h> maps this name onto MessageBoxA; see platform/MessageQueue.h.
 #undef MessageBox
 
+class TFont;
 class TMenuItem;
 class TPopupMenu;
 
@@ -44,6 +45,11 @@ public:
     virtual TMenuItem* TrackPopupMenu(TPopupMenu& Menu, int X, int Y, void* Owner) = 0;
     // The desktop without the task bar.
     virtual TRect WorkArea() = 0;
+    // Bits per pixel of the screen (8 for 256 colours).
+    virtual int ScreenBitsPerPixel() = 0;
+    // Gives Font the name, height, style and character set of the system's
+    // menu font; false, with Font untouched, when the system cannot say.
+    virtual bool MenuFont(TFont& Font) = 0;
     // nullptr where controls live without windows.
     virtual TPeerFactory* PeerFactory() = 0;
     virtual TTimerService& Timers() = 0;

@@ -25,6 +25,17 @@ void TCanvas::StretchDraw(const TRect& Dest, const TBitmap& Bitmap) {
         CopyRect(Dest, Bitmap.Canvas(), Bounds(0, 0, Bitmap.Width(), Bitmap.Height()));
 }
 
+void TCanvas::DrawFocusRect(const TRect& r) {
+    for (int x = r.Left; x < r.Right; x += 2) {
+        SetPixels(x, r.Top, clBlack);
+        SetPixels(x, r.Bottom - 1, clBlack);
+    }
+    for (int y = r.Top; y < r.Bottom; y += 2) {
+        SetPixels(r.Left, y, clBlack);
+        SetPixels(r.Right - 1, y, clBlack);
+    }
+}
+
 TRect TCanvas::DrawText(const TRect& Rect, std::string_view Text, unsigned Format) {
     const TTextMetric metric = TextMetric();
     TTextBlock block = LayoutText(Text, Rect, Format, metric.Height, [this](std::string_view t) { return TextWidth(t); });

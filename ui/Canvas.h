@@ -108,10 +108,17 @@ public:
     // measures.
     TRect DrawText(const TRect& Rect, std::string_view Text, unsigned Format);
 
+    // The dotted frame that marks the keyboard focus: every other pixel of
+    // the outermost rows and columns, from the top-left corner on, in black.
+    void DrawFocusRect(const TRect& Rect);
+
     // The area that drawing can reach.
     virtual TRect ClipRect() const = 0;
     // A system colour resolved the way this canvas draws it, clNone as white.
     virtual TColor ColorToRGB(TColor Color) const = 0;
+    // The colour the device shows for Color (resolved first): the nearest one
+    // of its palette; any colour itself on a surface of true colours.
+    virtual TColor NearestColor(TColor Color) const { return ColorToRGB(Color); }
     // The bitmap a raster canvas draws into; nullptr for a device.
     virtual const TBitmap* Bitmap() const { return nullptr; }
 

@@ -177,6 +177,16 @@ void TWinControl::DestroyPeers() {
     TControl::DestroyPeers();
 }
 
+bool TWinControl::DialogKey(uint16_t Key, int Shift) {
+    const std::vector<TControl*> children = FControls;  // a click may change them
+    return std::any_of(children.begin(), children.end(), [&](TControl* c) { return c->DialogKey(Key, Shift); });
+}
+
+bool TWinControl::DialogChar(char Key, int Shift) {
+    const std::vector<TControl*> children = FControls;
+    return std::any_of(children.begin(), children.end(), [&](TControl* c) { return c->DialogChar(Key, Shift); });
+}
+
 void TWinControl::BoundsChanged(bool Resized) {
     TControl::BoundsChanged(Resized);
     if (Resized) AlignControls();

@@ -124,6 +124,17 @@ public:
     virtual void KeyUp(uint16_t& Key, int Shift) { OnKeyUp(this, Key, Shift); }
     virtual void KeyPress(char& Key) { OnKeyPress(this, Key); }
     void BoundsFromWindow(const TRect& Value);
+    // A key of the whole window: Enter or Esc that the focused control left
+    // unused, or a character typed with Alt (an accelerator), offered to
+    // every control of the window in turn; true when one used it up.
+    virtual bool DialogKey(uint16_t Key, int Shift) {
+        (void)Key, (void)Shift;
+        return false;
+    }
+    virtual bool DialogChar(char Key, int Shift) {
+        (void)Key, (void)Shift;
+        return false;
+    }
     // The focus came to the control or left it.
     virtual void FocusFromWindow(bool Value);
     // The system took the capture away (or confirmed that it is given back).
@@ -183,6 +194,9 @@ public:
     // The control that has the focus among the children, at any depth, of
     // this top-level control; nullptr when none has it.
     TControl* ActiveControl() const { return FActiveControl; }
+    // Offered to the children, in order and depth first, until one uses it.
+    bool DialogKey(uint16_t Key, int Shift) override;
+    bool DialogChar(char Key, int Shift) override;
 
 protected:
     void BoundsChanged(bool Resized) override;

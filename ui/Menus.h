@@ -49,6 +49,10 @@ public:
     // The picture in the menu's image list; -1 for none.
     int ImageIndex() const { return FImageIndex; }
     void SetImageIndex(int Value) { FImageIndex = Value; }
+    // The item's own picture, for an item without one in the image list;
+    // only menus that draw their items show it.
+    TBitmap& Bitmap() { return FBitmap; }
+    const TBitmap& Bitmap() const { return FBitmap; }
 
     int Count() const { return static_cast<int>(FItems.size()); }
     TMenuItem* Items(int Index) const { return FItems.at(Index); }
@@ -77,6 +81,7 @@ private:
     bool FDefault = false;
     std::string FShortCutText;
     int FImageIndex = -1;
+    TBitmap FBitmap;
     std::vector<TMenuItem*> FItems;
     TMenuItem* FParent = nullptr;
     TPopupMenu* FMenu = nullptr;  // set on the root item only

@@ -56,6 +56,11 @@ TColor TGdiCanvas::ColorToRGB(TColor Color) const {
     return Color & 0xFFFFFF;
 }
 
+TColor TGdiCanvas::NearestColor(TColor Color) const {
+    const COLORREF rgb = ColorToRGB(Color), nearest = GetNearestColor(FDC, rgb);
+    return nearest == CLR_INVALID ? rgb : nearest;
+}
+
 TRect TGdiCanvas::ClipRect() const {
     RECT r{};
     GetClipBox(FDC, &r);

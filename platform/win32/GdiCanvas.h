@@ -24,6 +24,7 @@ public:
     TTextMetric TextMetric() const override;
     TRect ClipRect() const override;
     TColor ColorToRGB(TColor Color) const override;
+    TColor NearestColor(TColor Color) const override;
 
 protected:
     void Line(TPoint From, TPoint To) override;

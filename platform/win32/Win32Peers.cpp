@@ -27,6 +27,7 @@ const TPeerKind PeerKinds[] = {
     {ckListView, CreateListViewPeer},
     {ckTreeView, CreateTreeViewPeer},
     {ckStatusBar, CreateStatusBarPeer},
+    {ckOwnerDrawButton, CreateOwnerDrawButtonPeer},
 };
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "ui/Control.h"
+#include "ui/Font.h"
 
 #include "platform/win32/LayeredWindow.h"
 #include "platform/win32/Win32Menus.h"
@@ -66,4 +67,31 @@ TRect TWin32WindowSystem::WorkArea() {
     RECT area;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
     return TRect{area.left, area.top, area.right, area.bottom};
+}
+
+int TWin32WindowSystem::ScreenBitsPerPixel() {
+    HDC screen = GetDC(nullptr);
+    const int bits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
+    ReleaseDC(nullptr, screen);
+    return bits;
+}
+
+// The record as every version knows it: 340 bytes, without the padded
+// border width that Vista added (older systems refuse a larger record).
+bool TWin32WindowSystem::MenuFont(TFont& Font) {
+    NONCLIENTMETRICSA metrics{};
+    const UINT size = offsetof(NONCLIENTMETRICSA, lfMessageFont) + sizeof(LOGFONTA);
+    static_assert(offsetof(NONCLIENTMETRICSA, lfMessageFont) + sizeof(LOGFONTA) == 340);
+    metrics.cbSize = size;
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, size, &metrics, 0)) return false;
+    const LOGFONTA& menu = metrics.lfMenuFont;
+    TFont read;
+    read.Assign(Font);
+    read.SetName(menu.lfFaceName);
+    read.SetHeight(menu.lfHeight);
+    read.SetStyle((menu.lfWeight >= FW_BOLD ? fsBold : 0) | (menu.lfItalic ? fsItalic : 0) |
+                  (menu.lfUnderline ? fsUnderline : 0) | (menu.lfStrikeOut ? fsStrikeOut : 0));
+    read.SetCharset(static_cast<TFontCharset>(menu.lfCharSet));
+    Font.Assign(read);
+    return true;
 }

@@ -22,6 +22,8 @@ public:
     void Beep() override;
     TMenuItem* TrackPopupMenu(TPopupMenu& Menu, int X, int Y, void* Owner) override;
     TRect WorkArea() override;
+    int ScreenBitsPerPixel() override;
+    bool MenuFont(TFont& Font) override;
     TPeerFactory* PeerFactory() override { return &FPeers; }
     TTimerService& Timers() override { return FTimers; }
 

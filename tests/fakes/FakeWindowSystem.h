@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "platform/WindowSystem.h"
+#include "ui/Font.h"
 #include "tests/fakes/VirtualTimers.h"
 
 class TFakeWindowSystem : public TWindowSystem {
@@ -84,6 +85,20 @@ public:
         return ChooseFromMenu(Menu, X, Y);
     }
     TRect WorkArea() override { return Area; }
+    int BitsPerPixel = 32;
+    int ScreenBitsPerPixel() override { return BitsPerPixel; }
+    // The system's menu font; unreadable while MenuFontReadable is false.
+    TFont SystemMenuFont;
+    bool MenuFontReadable = true;
+    bool MenuFont(TFont& Font) override {
+        if (!MenuFontReadable) return false;
+        const TColor kept = Font.Color();
+        TFont read;
+        read.Assign(SystemMenuFont);
+        read.SetColor(kept);
+        Font.Assign(read);
+        return true;
+    }
     TPeerFactory* PeerFactory() override { return nullptr; }
     TTimerService& Timers() override { return Clock; }
 };

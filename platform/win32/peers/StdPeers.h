@@ -11,6 +11,7 @@ std::unique_ptr<TControlPeer> CreateFormPeer(TControl& Control, TControlPeer* Pa
 std::unique_ptr<TControlPeer> CreateCustomPeer(TControl& Control, TControlPeer* Parent);
 std::unique_ptr<TControlPeer> CreateLabelPeer(TControl& Control, TControlPeer* Parent);
 std::unique_ptr<TControlPeer> CreateButtonPeer(TControl& Control, TControlPeer* Parent);
+std::unique_ptr<TControlPeer> CreateOwnerDrawButtonPeer(TControl& Control, TControlPeer* Parent);
 std::unique_ptr<TControlPeer> CreateCheckBoxPeer(TControl& Control, TControlPeer* Parent);
 std::unique_ptr<TControlPeer> CreateRadioButtonPeer(TControl& Control, TControlPeer* Parent);
 std::unique_ptr<TControlPeer> CreateGroupBoxPeer(TControl& Control, TControlPeer* Parent);

@@ -184,6 +184,10 @@ bool TWin32Peer::WindowMessage(UINT Msg, WPARAM WParam, LPARAM LParam, LRESULT& 
         case WM_KEYUP:
         case WM_CHAR:
             return KeyMessage(Msg, WParam, Result);
+        case WM_SYSCHAR:
+            if (!DialogChar(WParam, LParam)) return false;  // the system's menu or beep
+            Result = 0;
+            return true;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
             FControl.FocusFromWindow(Msg == WM_SETFOCUS);
@@ -220,16 +224,11 @@ bool TWin32Peer::MouseMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
     switch (Msg) {
         case WM_MOUSEMOVE:
             Inherited(Msg, WParam, LParam);
-            if (!FMouseInside) {
-                FMouseInside = true;
-                TrackLeave(FWnd);
-                FControl.MouseEnter();
-            }
+            SetMouseInside(true);
             return true;
         case WM_MOUSELEAVE:
             Inherited(Msg, WParam, LParam);
-            FMouseInside = false;
-            FControl.MouseLeave();
+            SetMouseInside(false);
             return true;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
@@ -253,12 +252,24 @@ bool TWin32Peer::MouseMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
     }
 }
 
+void TWin32Peer::SetMouseInside(bool Value) {
+    if (Value == FMouseInside) return;
+    FMouseInside = Value;
+    if (Value) {
+        TrackLeave(FWnd);
+        FControl.MouseEnter();
+    } else {
+        FControl.MouseLeave();
+    }
+}
+
 bool TWin32Peer::KeyMessage(UINT Msg, WPARAM WParam, LRESULT& Result) {
     Result = 0;
     if (Msg == WM_KEYDOWN || Msg == WM_KEYUP) {
         auto key = static_cast<uint16_t>(WParam);
         if (Msg == WM_KEYDOWN) FControl.KeyDown(key, KeyShiftState());
         else FControl.KeyUp(key, KeyShiftState());
+        if (Msg == WM_KEYDOWN && key != 0 && DialogKey(key)) key = 0;
         return key == 0;  // swallowed
     }
     char key = static_cast<char>(WParam);
@@ -269,6 +280,24 @@ bool TWin32Peer::KeyMessage(UINT Msg, WPARAM WParam, LRESULT& Result) {
         return true;
     }
     return false;
+}
+
+// Enter and Esc go to the window's controls (a default or cancel button)
+// unless the focused window wants every key itself (a multi-line edit).
+bool TWin32Peer::DialogKey(WPARAM Key) {
+    if (Key != VK_RETURN && Key != VK_ESCAPE) return false;
+    MSG message{FWnd, WM_KEYDOWN, Key, 0, 0, {0, 0}};
+    const LRESULT wants = SendMessageA(FWnd, WM_GETDLGCODE, Key, reinterpret_cast<LPARAM>(&message));
+    if (wants & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return false;
+    TWinControl* top = TopParent(FControl);
+    return top && top->DialogKey(static_cast<uint16_t>(Key), KeyShiftState());
+}
+
+// The character's record says whether Alt is held (bit 29).
+bool TWin32Peer::DialogChar(WPARAM Key, LPARAM KeyData) {
+    TWinControl* top = TopParent(FControl);
+    const int alt = (KeyData & (1 << 29)) ? ssAlt : 0;
+    return top && top->DialogChar(static_cast<char>(Key), KeyShiftState() | alt);
 }
 
 // A right click or the menu key; the key gives no point, so the menu comes

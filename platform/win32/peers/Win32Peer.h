@@ -43,6 +43,9 @@ protected:
     // Whether a change of the program's is being applied: what the window
     // reports meanwhile is the echo of that change, not the user's doing.
     bool Applying() const { return FApplying; }
+    // The mouse came over the window or left it: the control hears of each
+    // change once.
+    void SetMouseInside(bool Value);
 
     TControl& FControl;
     HWND FWnd;
@@ -52,6 +55,10 @@ private:
     bool MouseMessage(UINT Msg, WPARAM WParam, LPARAM LParam);
     bool ContextMenu(LPARAM LParam);
     bool KeyMessage(UINT Msg, WPARAM WParam, LRESULT& Result);
+    // Offers Enter or Esc, or an accelerator typed with Alt, to the window's
+    // controls; true when one used it up.
+    bool DialogKey(WPARAM Key);
+    bool DialogChar(WPARAM Key, LPARAM KeyData);
     void ReadBounds();
     void ApplyHint(bool Remove = false);
     void ApplyFont();
