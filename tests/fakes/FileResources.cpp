@@ -25,6 +25,7 @@ const struct {
     {"SMALLIMAGES", "resources/pictures/smallimages.jpg"},
     {"NEWSIMAGES", "resources/pictures/newsimages.jpg"},
     {"NEWSUPDATE", "resources/pictures/newsupdate.jpg"},
+    {"SKINGLYPHS", "resources/pictures/skinglyphs.jpg"},
 };
 }  // namespace
 

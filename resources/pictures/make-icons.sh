@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Draws the news window's pictures with ImageMagick: the tree's four 16 x 16
-# images (a news page for headings, a globe for links, a parcel for "zip"
-# links, a program window for "exe" links) and the "Update" button's arrow.
+# Draws the program's small pictures with ImageMagick, 16 x 16 each: the news
+# window's (the tree's four images: a news page for headings, a globe for
+# links, a parcel for "zip" links, a program window for "exe" links; and the
+# "Update" button's arrow), and the glyphs of the window's command buttons.
 # Each result is a strip of the images side by side over their masks (white
 # where the image is transparent). Run it after changing a design; the
 # results are committed beside it.
@@ -51,3 +52,23 @@ strip newsimages.jpg heading link zip exe
 icon update -fill none -stroke '#108030' -strokewidth 2 -draw 'arc 2,3 13,14 0,275' -stroke none \
   -fill '#108030' -draw 'polygon 8,0 13,4 8,8'
 strip newsupdate.jpg update
+
+# The command buttons' glyphs, in the order the program cuts them: optimise (a
+# lightning bolt), cancel (a white cross on a red disc), quit (a power sign),
+# save (a floppy disk), refresh (two turning arrows), live information (an "i"
+# on a blue disc).
+icon optimise -fill '#ffd020' -stroke '#8a5a00' \
+  -draw 'polygon 9,0 2,9 7,9 5,15 13,6 8,6 11,0'
+icon cancel -fill '#d82828' -stroke '#801010' -draw 'circle 7,7 7,0' \
+  -stroke white -strokewidth 2 -draw 'line 5,5 10,10' -draw 'line 10,5 5,10'
+icon quit -fill none -stroke '#b01818' -strokewidth 2 -draw 'arc 2,3 13,14 300,240' \
+  -draw 'line 7,1 7,8' -draw 'line 8,1 8,8'
+icon save -fill '#2c5cb8' -stroke '#142c60' -draw 'rectangle 1,1 14,14' -stroke none \
+  -fill '#f4f4f4' -draw 'rectangle 4,2 11,7' -fill '#9aa4b4' -draw 'rectangle 5,10 10,14' \
+  -fill '#2c5cb8' -draw 'rectangle 6,11 7,13'
+icon refresh -fill none -stroke '#168a30' -strokewidth 2 -draw 'arc 2,2 13,13 200,340' \
+  -draw 'arc 2,2 13,13 20,160' -stroke none -fill '#168a30' \
+  -draw 'polygon 11,0 15,5 9,6' -draw 'polygon 4,15 0,10 6,9'
+icon live -fill '#2a70d0' -stroke '#123a78' -draw 'circle 7,7 7,0' -stroke none -fill white \
+  -draw 'rectangle 7,3 8,4' -draw 'rectangle 7,6 8,12' -draw 'rectangle 6,6 6,6' -draw 'rectangle 6,12 9,12'
+strip skinglyphs.jpg optimise cancel quit save refresh live
