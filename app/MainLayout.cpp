@@ -2,6 +2,7 @@
 
 #include "app/Author.h"
 #include "controls/ImageButton.h"
+#include "controls/SkinButton.h"
 #include "controls/Spin.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
@@ -101,9 +102,9 @@ const TLayoutRow Rows[] = {
     {"Shape2", Make<TPanel>, "Panel1", Bounds(272, 63, 60, 4)},
     {"Label24", Make<TLabel>, "Panel1", Bounds(272, 78, 70, 13), "Activité CPU :"},
     {"Shape3", Make<TPanel>, "Panel1", Bounds(272, 93, 60, 4)},
-    {"BitBtn1", Make<TButton>, "TabSheet1", Bounds(4, 228, 100, 25), "&Optimise!", "BOOST RAM MAINTENANT!"},
-    {"BitBtn3", Make<TButton>, "TabSheet1", Bounds(110, 228, 100, 25), "&Annuler", "ANNULER"},
-    {"SkinButton4", Make<TButton>, "TabSheet1", Bounds(216, 228, 132, 25), "&Quitter Torvane XP", QuitHint},
+    {"BitBtn1", Make<TSkinButton>, "TabSheet1", Bounds(4, 228, 100, 25), "&Optimise!", "BOOST RAM MAINTENANT!"},
+    {"BitBtn3", Make<TSkinButton>, "TabSheet1", Bounds(110, 228, 100, 25), "&Annuler", "ANNULER"},
+    {"SkinButton4", Make<TSkinButton>, "TabSheet1", Bounds(216, 228, 132, 25), "&Quitter Torvane XP", QuitHint},
 
     // Paramètres
     {"RadioGroup1", Make<TGroupBox>, "TabSheet3", Bounds(4, 2, 178, 32), "Méthode"},
@@ -127,8 +128,8 @@ const TLayoutRow Rows[] = {
     {"TrackBar2", Make<TTrackBar>, "GroupBox3", Bounds(4, 77, 154, 24), "", "100%"},
     {"GroupBox1", Make<TGroupBox>, "TabSheet3", Bounds(4, 118, 228, 92), "Optimisations Windows "},
     {"FeatureList", Make<TListView>, "GroupBox1", Bounds(6, 14, 216, 74)},
-    {"BitBtn5", Make<TButton>, "TabSheet3", Bounds(238, 126, 110, 25), "&Optimise!", OptimiseWindowsHint},
-    {"SkinButton2", Make<TButton>, "TabSheet3", Bounds(238, 180, 110, 25), "&Enregistrer", SaveHint},
+    {"BitBtn5", Make<TSkinButton>, "TabSheet3", Bounds(238, 126, 110, 25), "&Optimise!", OptimiseWindowsHint},
+    {"SkinButton2", Make<TSkinButton>, "TabSheet3", Bounds(238, 180, 110, 25), "&Enregistrer", SaveHint},
     {"GroupBox10", Make<TGroupBox>, "TabSheet3", Bounds(4, 212, 344, 46), "Nbre de Mo à essayer d'atteindre (méthode manuelle)"},
     {"TrackBar1", Make<TTrackBar>, "GroupBox10", Bounds(6, 14, 262, 28)},
     {"Label4", Make<TLabel>, "GroupBox10", Bounds(272, 22, 66, 13), "000000"},
@@ -150,7 +151,7 @@ const TLayoutRow Rows[] = {
     {"LogoWinNT", Make<TImage>, "GroupBox8", Bounds(272, 18, 64, 64), "Windows NT"},
     {"LogoWin2K", Make<TImage>, "GroupBox8", Bounds(272, 18, 64, 64), "Windows 2000"},
     {"LogoWinXP", Make<TImage>, "GroupBox8", Bounds(272, 18, 64, 64), "Windows XP"},
-    {"SkinButton3", Make<TButton>, "TabSheet5", Bounds(248, 230, 100, 25), "&Rafraichir", RefreshHint},
+    {"SkinButton3", Make<TSkinButton>, "TabSheet5", Bounds(248, 230, 100, 25), "&Rafraichir", RefreshHint},
 
     // Processeur: the vendors' pictures share one place, right of the name.
     {"GroupBox6", Make<TGroupBox>, "TabSheet4", Bounds(4, 2, 344, 254), "Informations processeur"},
@@ -178,7 +179,7 @@ const TLayoutRow Rows[] = {
     {"Label2", Make<TLabel>, "GroupBox7", Bounds(12, 18, 320, 80), AboutText},
     {"BoldLabel4", Make<TLabel>, "GroupBox7", Bounds(12, 110, 320, 13), WebAddress},
     {"Label11", Make<TLabel>, "GroupBox7", Bounds(12, 130, 320, 13), MailText.c_str()},
-    {"SkinButton1", Make<TButton>, "GroupBox7", Bounds(12, 216, 110, 25), "&Infos directs", NewsHint},
+    {"SkinButton1", Make<TSkinButton>, "GroupBox7", Bounds(12, 216, 110, 25), "&Infos directs", NewsHint},
 };
 }  // namespace
 

@@ -4,6 +4,7 @@
 
 #include "app/Author.h"
 #include "app/MainLayout.h"
+#include "controls/SkinGlyphs.h"
 #include "ui/Application.h"
 #include "ui/Jpeg.h"
 
@@ -22,6 +23,7 @@ TfMainMem::TfMainMem(TComponent* AOwner, TApplication& Application, TMainMemSyst
     CreateMenus();
     StyleReadOuts();
     StyleInformationPages();
+    StyleCommandButtons();
     WireHandlers();
     LoadedTree();
 }
@@ -163,6 +165,9 @@ void TfMainMem::CreateMenus() {
     item(PopupMenu1, Exit1, "Exit1", "&Quitter");
     Open1->SetDefault(true);
     Cancel1->SetEnabled(false);
+    PopupMenu1->SetImages(ImageList1);
+    const std::pair<TMenuItem*, int> icons[] = {{Open1, 0}, {RecoverRam1, 1}, {Cancel1, 2}, {Exit1, 3}};
+    for (auto [menuItem, image] : icons) menuItem->SetImageIndex(image);
     PopupMenu2 = new TPopupMenu(this, Application().Windows());
     PopupMenu2->SetName("PopupMenu2");
     item(PopupMenu2, Basse1, "Basse1", "Basse");
@@ -171,6 +176,10 @@ void TfMainMem::CreateMenus() {
     Memoire->SetPopupMenu(PopupMenu1);
     PerfChart1->SetPopupMenu(PopupMenu2);
     TrayIcon1->SetPopupMenu(PopupMenu1);
+    FlatMenu1 = new TFlatMenu(this);
+    FlatMenu1->SetName("FlatMenu1");
+    FlatMenu1->SetAutoDetect(true);
+    FlatMenu1->SetActive(true);
 }
 
 // The read-outs' look: bold labels, a white chart panel with its legend, and
@@ -274,6 +283,19 @@ void TfMainMem::LoadCaptionButtons() {
             if (states[i] == stDefault) target->SetPicture(picture);
             else target->SetStatePicture(states[i], picture);
         }
+    }
+}
+
+// The seven command buttons at their finest gradients, each with its glyph.
+void TfMainMem::StyleCommandButtons() {
+    TBitmap strip;
+    LoadPicture("SKINGLYPHS", strip);
+    const std::pair<TSkinButton*, TSkinGlyph> glyphs[] = {
+        {BitBtn1, sgOptimise}, {BitBtn3, sgCancel},  {SkinButton4, sgQuit},      {BitBtn5, sgOptimise},
+        {SkinButton2, sgSave}, {SkinButton3, sgRefresh}, {SkinButton1, sgLiveInfo}};
+    for (auto [button, glyph] : glyphs) {
+        button->SetQuality(bqHigh);
+        CutGlyph(strip, glyph, button->Glyph());
     }
 }
 

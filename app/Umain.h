@@ -6,7 +6,9 @@
 
 #include "app/MainMemSystem.h"
 #include "app/ProgramIdentity.h"
+#include "controls/FlatMenu.h"
 #include "controls/ImageButton.h"
+#include "controls/SkinButton.h"
 #include "controls/Spin.h"
 #include "cpu/CpuInfo.h"
 #include "engine/CpuEstimator.h"
@@ -52,9 +54,9 @@ public:
     TGradientBar* CpuGauge2;
     TPanel* Panel1;
     TPerfChart* PerfChart1;
-    TButton* BitBtn1;
-    TButton* BitBtn3;
-    TButton* SkinButton4;
+    TSkinButton* BitBtn1;
+    TSkinButton* BitBtn3;
+    TSkinButton* SkinButton4;
     // Paramètres
     TRadioButton* RadioButton1;
     TRadioButton* RadioButton2;
@@ -71,8 +73,8 @@ public:
     TCheckBox* CheckBox2;
     TTrackBar* TrackBar2;
     TListView* FeatureList;
-    TButton* BitBtn5;
-    TButton* SkinButton2;
+    TSkinButton* BitBtn5;
+    TSkinButton* SkinButton2;
     // Informations
     TLabel* Label_version_os;
     TLabel* Label_nom_machine;
@@ -87,7 +89,7 @@ public:
     TImage* LogoWinNT;
     TImage* LogoWin2K;
     TImage* LogoWinXP;
-    TButton* SkinButton3;
+    TSkinButton* SkinButton3;
     // Processeur
     TLabel* lblName;
     TLabel* LblMMX;
@@ -106,7 +108,7 @@ public:
     TLabel* Label2;
     TLabel* BoldLabel4;
     TLabel* Label11;
-    TButton* SkinButton1;
+    TSkinButton* SkinButton1;
     // Not shown
     TMemRecovery* MemRecovery1;
     TCpuInfo* CpuInfo1;
@@ -118,6 +120,7 @@ public:
     TTimer* Timer3;
     TTimer* Timer4;
     TTimer* Timer5;
+    TFlatMenu* FlatMenu1;
     TPopupMenu* PopupMenu1;
     TMenuItem* Open1;
     TMenuItem* RecoverRam1;
@@ -240,6 +243,7 @@ private:
     void StyleReadOuts();
     void LoadPicture(const char* Resource, TBitmap& Target);
     void LoadCaptionButtons();
+    void StyleCommandButtons();
     void LoadInformationPictures();
     void LoadSmallImages();
     void StyleInformationPages();

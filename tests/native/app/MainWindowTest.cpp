@@ -123,3 +123,30 @@ TEST_F(MainWindowTest, UnknownMessagesAreLeftToTheSystem) {
     TMessage paint{nullptr, 0x000F, 0, 0};
     EXPECT_FALSE(Form->WndProc(paint, result));
 }
+
+TEST_F(MainWindowTest, CommandButtonsAreSkinnedWithTheirGlyphsAndBothMenusDrawFlat) {
+    Create(512 * MB);
+    for (TSkinButton* button : {Form->BitBtn1, Form->BitBtn3, Form->SkinButton4, Form->BitBtn5, Form->SkinButton2,
+                                Form->SkinButton3, Form->SkinButton1}) {
+        EXPECT_EQ(button->Quality(), bqHigh) << button->Name();
+        const TBitmap& glyph = button->Glyph();
+        ASSERT_EQ(glyph.Width(), 16) << button->Name();
+        ASSERT_EQ(glyph.Height(), 16) << button->Name();
+        const uint32_t clear = ColorToPixel(glyph.TransparentColor());
+        int opaque = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) opaque += (glyph.ScanLine(y)[x] & 0xFFFFFF) != clear;
+        EXPECT_GT(opaque, 16) << button->Name() << ": a picture, not a blank";
+        EXPECT_LT(opaque, 256) << button->Name() << ": with a transparent surround";
+    }
+    EXPECT_TRUE(Form->FlatMenu1->Active());
+    for (TPopupMenu* menu : {Form->PopupMenu1, Form->PopupMenu2}) {
+        EXPECT_TRUE(menu->OwnerDraw()) << menu->Name();
+        for (int i = 0; i < menu->Items().Count(); ++i)
+            EXPECT_TRUE(menu->Items().Items(i)->OnDrawItem.Assigned()) << menu->Items().Items(i)->Caption();
+    }
+    EXPECT_EQ(Form->PopupMenu1->Images(), Form->ImageList1);
+    EXPECT_EQ(Form->PopupMenu2->Images(), nullptr) << "the rate items show their tick alone";
+    const std::pair<TMenuItem*, int> icons[] = {{Form->Open1, 0}, {Form->RecoverRam1, 1}, {Form->Cancel1, 2}, {Form->Exit1, 3}};
+    for (auto [item, image] : icons) EXPECT_EQ(item->ImageIndex(), image) << item->Caption();
+}
