@@ -4,36 +4,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <vector>
-
 #include "app/Umain.h"
 #include "app/Win32Program.h"
 #include "platform/win32/GdiTextRenderer.h"
 #include "tests/fakes/FakeSystemInfoApi.h"
+#include "tests/win32/framework/ObjectCounts.h"
 #include "ui/Application.h"
-
-namespace {
-// How many more GDI objects can be made: Wine counts no GUI resources, and
-// every object in use takes one place of its handle table.
-int FreeGdiHandles() {
-    std::vector<HBRUSH> made;
-    while (HBRUSH b = CreateSolidBrush(RGB(1, 2, 3))) made.push_back(b);
-    for (HBRUSH b : made) DeleteObject(b);
-    return static_cast<int>(made.size());
-}
-
-BOOL CALLBACK CountWindow(HWND Wnd, LPARAM Count) {
-    ++*reinterpret_cast<int*>(Count);
-    EnumChildWindows(Wnd, CountWindow, Count);
-    return TRUE;
-}
-
-int ThreadWindows() {
-    int count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-}  // namespace
 
 TEST(MainWindowOnWindows, NoGdiObjectOrWindowGrowsPerTick) {
     InitCommonControls();

@@ -4,22 +4,14 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <vector>
-
 #include "app/Umain.h"
 #include "app/Win32Program.h"
 #include "platform/win32/GdiTextRenderer.h"
 #include "tests/fakes/FakeSystemInfoApi.h"
+#include "tests/win32/framework/ObjectCounts.h"
 #include "ui/Application.h"
 
 namespace {
-int FreeGdiHandles() {
-    std::vector<HBRUSH> made;
-    while (HBRUSH b = CreateSolidBrush(RGB(1, 2, 3))) made.push_back(b);
-    for (HBRUSH b : made) DeleteObject(b);
-    return static_cast<int>(made.size());
-}
-
 DWORD TypeOf(const char* Key, const char* Name) {
     HKEY key;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, Key, 0, KEY_READ, &key) != ERROR_SUCCESS) return REG_NONE;

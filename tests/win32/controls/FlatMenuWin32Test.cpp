@@ -7,6 +7,7 @@
 #include "controls/FlatMenu.h"
 #include "platform/win32/GdiTextRenderer.h"
 #include "tests/win32/controls/ScreenPixels.h"
+#include "tests/win32/framework/ObjectCounts.h"
 #include "ui/Menus.h"
 
 namespace {

@@ -1,7 +1,6 @@
 #include "tests/win32/controls/ScreenPixels.h"
 
 #include <cstdio>
-#include <vector>
 
 void CaptureClient(HWND Wnd, const TRect& Area, TBitmap& Target) {
     const int w = Area.Width(), h = Area.Height();
@@ -39,11 +38,4 @@ std::string Differences(const TBitmap& Shown, const TBitmap& Drawn) {
             first += text;
         }
     return count == 0 ? std::string() : std::to_string(count) + " pixels differ:" + first;
-}
-
-int FreeGdiHandles() {
-    std::vector<HBRUSH> made;
-    while (HBRUSH b = CreateSolidBrush(RGB(1, 2, 3))) made.push_back(b);
-    for (HBRUSH b : made) DeleteObject(b);
-    return static_cast<int>(made.size());
 }

@@ -12,6 +12,3 @@ void CaptureClient(HWND Wnd, const TRect& Area, TBitmap& Target);
 // Empty when both pictures are the same; else the number of pixels that
 // differ and where the first few are, with both colours.
 std::string Differences(const TBitmap& Shown, const TBitmap& Drawn);
-// How many more GDI objects can be made: every leaked object takes from it
-// (Wine counts no GUI resources).
-int FreeGdiHandles();

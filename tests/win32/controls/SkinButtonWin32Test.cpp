@@ -9,6 +9,7 @@
 #include "platform/win32/GdiTextRenderer.h"
 #include "tests/fakes/FileResources.h"
 #include "tests/win32/controls/ScreenPixels.h"
+#include "tests/win32/framework/ObjectCounts.h"
 #include "ui/Jpeg.h"
 #include "ui/StdControls.h"
 

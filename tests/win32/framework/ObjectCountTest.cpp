@@ -3,6 +3,7 @@
 // were. Wine counts no GUI resources (GetGuiResources gives 0), so GDI
 // objects are counted by how many more can be made: the handle table's
 // free room, which every leaked object takes from.
+#include "tests/win32/framework/ObjectCounts.h"
 #include "tests/win32/framework/PeerHarness.h"
 
 #include "ui/Edit.h"
@@ -14,25 +15,6 @@
 #include "ui/TreeView.h"
 
 namespace {
-int FreeGdiHandles() {
-    std::vector<HBRUSH> made;
-    while (HBRUSH b = CreateSolidBrush(RGB(1, 2, 3))) made.push_back(b);
-    for (HBRUSH b : made) DeleteObject(b);
-    return static_cast<int>(made.size());
-}
-
-BOOL CALLBACK CountWindow(HWND Wnd, LPARAM Count) {
-    ++*reinterpret_cast<int*>(Count);
-    EnumChildWindows(Wnd, CountWindow, Count);
-    return TRUE;
-}
-
-int ThreadWindows() {
-    int count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
 template <class T>
 T* Add(TWinControl* Parent, TRect Bounds, const char* Hint = "") {
     auto* control = new T(Parent);
