@@ -110,14 +110,13 @@ void TFlatMenu::DrawItem(TMenuItem& Item, TCanvas& Canvas, const TRect& Rect, bo
     if (TMenuItem* parent = Item.Parent()) Hook(*parent);
 }
 
-bool TFlatMenu::ManyColours() const { return FWindows.ScreenBitsPerPixel() > 15; }
-
 TFlatMenuColors TFlatMenu::WorkingColors(const TCanvas& Canvas) {
     auto rgb = [&](TColor c) { return Canvas.ColorToRGB(c); };
     auto lighten = [&](TColor c, int p) { return Canvas.NearestColor(Lighten(rgb(c), p)); };
     auto darken = [&](TColor c, int d) { return Canvas.NearestColor(Darken(rgb(c), d)); };
-    const bool many = ManyColours();
+    const bool many = FWindows.ScreenBitsPerPixel() > 15;
     TFlatMenuColors c{};
+    c.ManyColours = many;
     c.Background = rgb(FColor);
     c.IconColumn = rgb(FIconBackColor);
     c.Selection = rgb(FSelectColor);

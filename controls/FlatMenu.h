@@ -95,8 +95,8 @@ private:
                    bool HasImage) const;
     void DrawIcon(const TMenuItem& Item, TCanvas& Canvas, const TRect& Column, const TIcon& Icon, bool Selected,
                   const TFlatMenuColors& Colors) const;
-    void DrawCaption(const TMenuItem& Item, TCanvas& Canvas, const TRect& Rect, const TRect& TextRect, TColor Ink) const;
-    bool ManyColours() const;
+    void DrawCaption(const TMenuItem& Item, TCanvas& Canvas, const TRect& Rect, const TRect& TextRect, TColor Ink,
+                     bool ManyColours) const;
     static void DrawMasked(TCanvas& Canvas, int X, int Y, const TIcon& Icon, const std::function<TColor(TColor)>& Colour);
 
     TWindowSystem& FWindows;

@@ -13,8 +13,10 @@ TColor Darken(TColor Color, int Amount);
 // The grey Percent (at most 100) + (r + g + b) / 3, at most 240.
 TColor Grey(TColor Color, int Percent);
 
-// What an item is drawn with, as plain colours.
+// What an item is drawn with, as plain colours, and whether the screen has
+// more than 15 bits per pixel (icons fade and cast shadows only then).
 struct TFlatMenuColors {
+    bool ManyColours;
     TColor Background;
     TColor IconColumn;
     TColor Selection;

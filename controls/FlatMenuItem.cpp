@@ -30,8 +30,6 @@ namespace {
 
 using TPixelColour = std::function<TColor(TColor)>;
 
-TRect Offset(const TRect& R, int Dx, int Dy) { return {R.Left + Dx, R.Top + Dy, R.Right + Dx, R.Bottom + Dy}; }
-
 }  // namespace
 
 TFlatMenu::TIcon TFlatMenu::IconOf(const TMenuItem& Item) const {
@@ -95,7 +93,7 @@ void TFlatMenu::PaintItem(TMenuItem& Item, TCanvas& Canvas, const TRect& R, bool
         DrawCheck(Item, Canvas, mark, Selected, Colors, !icon.Empty());
     }
     if (!icon.Empty()) DrawIcon(Item, Canvas, column, icon, Selected, Colors);
-    DrawCaption(Item, Canvas, R, text, ink);
+    DrawCaption(Item, Canvas, R, text, ink, Colors.ManyColours);
 }
 
 // A radio item's mark is round (a box of round corners behind an image), a
@@ -130,14 +128,13 @@ void TFlatMenu::DrawIcon(const TMenuItem& Item, TCanvas& Canvas, const TRect& Co
                          const TFlatMenuColors& Colors) const {
     const int w = Icon.Width();
     int x = Column.Left + (w > FIconWidth ? 2 : (FIconWidth - w) / 2), y = Column.Top + 4;
-    const bool many = ManyColours();
     TPixelColour colour = [](TColor c) { return c; };
     if (!Item.Enabled()) {
         colour = [&Canvas](TColor c) { return Canvas.NearestColor(Grey(c, 90)); };
     } else if (!Item.Checked() && !Selected) {
-        if (many) colour = [&Canvas](TColor c) { return Canvas.NearestColor(Lighten(c, 30)); };
+        if (Colors.ManyColours) colour = [&Canvas](TColor c) { return Canvas.NearestColor(Lighten(c, 30)); };
     } else if (!Item.Checked()) {
-        if (many) {
+        if (Colors.ManyColours) {
             const TColor shadow = Canvas.NearestColor(Darken(Colors.Selection, 50));
             DrawMasked(Canvas, x + 1, y + 1, Icon, [shadow](TColor) { return shadow; });
         }
@@ -150,7 +147,7 @@ void TFlatMenu::DrawIcon(const TMenuItem& Item, TCanvas& Canvas, const TRect& Co
 // caption four times, one pixel off each way, each darker than what lies
 // under it there.
 void TFlatMenu::DrawCaption(const TMenuItem& Item, TCanvas& Canvas, const TRect& R, const TRect& TextRect,
-                            TColor Ink) const {
+                            TColor Ink, bool ManyColours) const {
     Canvas.Font().Assign(FFont);
     Canvas.Brush().SetStyle(bsClear);
     TRect r{TextRect.Left + 5, R.Top + (R.Height() - Canvas.TextHeight("W")) / 2, TextRect.Right, R.Bottom};
@@ -164,13 +161,13 @@ void TFlatMenu::DrawCaption(const TMenuItem& Item, TCanvas& Canvas, const TRect&
             TColor under = Canvas.Pixels(r.Left + glow.Dx, r.Top + glow.Dy);
             if (under == clInvalid) under = Canvas.ColorToRGB(FColor);
             Canvas.Font().SetColor(Canvas.NearestColor(Darken(under, glow.Amount)));
-            Canvas.DrawText(Offset(r, glow.Dx, glow.Dy), caption, format);
+            Canvas.DrawText(r.Offset(glow.Dx, glow.Dy), caption, format);
         }
     }
     Canvas.Font().SetColor(Ink);
     Canvas.DrawText(r, caption, format);
     if (Item.ShortCutText().empty()) return;
-    Canvas.Font().SetColor(ManyColours() ? Canvas.NearestColor(Darken(Ink, -40)) : Ink);
+    Canvas.Font().SetColor(ManyColours ? Canvas.NearestColor(Darken(Ink, -40)) : Ink);
     Canvas.DrawText(TRect{r.Left, r.Top, R.Right - 10, R.Bottom}, Item.ShortCutText() + " ",
                     tfRight | tfSingleLine | tfNoPrefix);
 }

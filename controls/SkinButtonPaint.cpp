@@ -27,8 +27,6 @@ void GreyGlyph(TBitmap& Glyph) {
     Glyph.Changed();
 }
 
-TRect Offset(const TRect& R, int Dx, int Dy) { return {R.Left + Dx, R.Top + Dy, R.Right + Dx, R.Bottom + Dy}; }
-
 void Line(TCanvas& Canvas, int X1, int Y1, int X2, int Y2) {
     Canvas.MoveTo(X1, Y1);
     Canvas.LineTo(X2, Y2);
@@ -97,7 +95,7 @@ void TSkinButton::PaintCaptionAndGlyph(TCanvas& Canvas) const {
     const TRect measured = Canvas.DrawText(text, blank ? " " : caption, format | tfCalcRect);
     text.Right = measured.Right;
     text.Bottom = measured.Bottom;
-    text = Offset(text, (w - text.Right) / 2 + p, (h - text.Bottom) / 2 + p);
+    text = text.Offset((w - text.Right) / 2 + p, (h - text.Bottom) / 2 + p);
 
     if (gw > 0) {
         switch (FLayout) {
@@ -114,7 +112,7 @@ void TSkinButton::PaintCaptionAndGlyph(TCanvas& Canvas) const {
         return;
     }
     Canvas.Font().SetColor(clBtnHighlight);
-    Canvas.DrawText(Offset(text, 1, 1), caption, format);
+    Canvas.DrawText(text.Offset(1, 1), caption, format);
     Canvas.Font().SetColor(clBtnShadow);
     Canvas.DrawText(text, caption, format);
 }

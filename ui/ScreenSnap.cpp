@@ -14,5 +14,5 @@ int SnapOffset(int Near, int Far, int AreaNear, int AreaFar, int Distance) {
 TRect SnapToEdges(const TRect& Window, const TRect& WorkArea, int Distance) {
     int dx = SnapOffset(Window.Left, Window.Right, WorkArea.Left, WorkArea.Right, Distance);
     int dy = SnapOffset(Window.Top, Window.Bottom, WorkArea.Top, WorkArea.Bottom, Distance);
-    return TRect{Window.Left + dx, Window.Top + dy, Window.Right + dx, Window.Bottom + dy};
+    return Window.Offset(dx, dy);
 }
