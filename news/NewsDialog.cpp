@@ -4,8 +4,8 @@
 #include "news/NewsFile.h"
 #include "news/NewsLink.h"
 #include "news/NewsNotifyWindow.h"
-#include "news/NewsPictures.h"
 #include "ui/Application.h"
+#include "ui/MaskedStrip.h"
 
 namespace {
 constexpr int StripHeight = 21;
