@@ -16,7 +16,7 @@ constexpr uint32_t TRAY_CALLBACK_MESSAGE = 2048;
 // What one call tells the shell about an icon; the window that gets its
 // notifications is the shell seam's own.
 struct TNotifyIconRecord {
-    uintptr_t Id = 0;
+    uint32_t Id = 0;  // the icon's identity: 32 bits, as the shell hands it back
     const TIcon* Icon = nullptr;  // nullptr or empty: no image
     std::string Tip;              // at most 127 characters; empty for none
 };
@@ -35,8 +35,8 @@ public:
     // Shell_NotifyIconA; false when the shell refuses.
     virtual bool NotifyIcon(uint32_t Command, const TNotifyIconRecord& Record) = 0;
     // The notifications for icon Id go to Listener until it is removed.
-    virtual void AddTrayListener(uintptr_t Id, TTrayListener& Listener) = 0;
-    virtual void RemoveTrayListener(uintptr_t Id) = 0;
+    virtual void AddTrayListener(uint32_t Id, TTrayListener& Listener) = 0;
+    virtual void RemoveTrayListener(uint32_t Id) = 0;
     // The message the shell broadcasts when it starts again ("TaskbarCreated");
     // 0 where the common controls are older than 4.71 and none is registered.
     virtual uint32_t TaskbarCreatedMessage() = 0;

@@ -5,17 +5,25 @@
 
 namespace {
 constexpr uint32_t ExitPollMs = 20;
+
+// Each icon of the program is a number of its own, which the shell hands
+// back with every notification (as 32 bits, even to a 64-bit program).
+uint32_t NextIconId() {
+    static uint32_t last = 0;
+    return ++last;
+}
 }  // namespace
 
 TTrayIcon::TTrayIcon(TComponent* AOwner, TWindowSystem& Windows, TShell& Shell)
     : TComponent(AOwner),
       FWindows(Windows),
       FShell(Shell),
+      FId(NextIconId()),
       FCycleTimer(Windows.Timers(), this, [this](TObject*) { CycleTick(); }),
       FClickTimer(Windows.Timers(), this, [this](TObject*) { ClickTimerTick(); }),
       FExitPollTimer(Windows.Timers(), this, [this](TObject*) { ExitPollTick(); }) {
     FIcon.OnChange = TNotifyEvent([this](TObject*) { RefreshTrayIcon(); });
-    FShell.AddTrayListener(reinterpret_cast<uintptr_t>(this), *this);
+    FShell.AddTrayListener(FId, *this);
     if (TForm* form = OwnerForm())
         form->AddMessageObserver(this, [this](const TMessage& Message) { OwnerMessage(Message); });
 }
@@ -23,14 +31,14 @@ TTrayIcon::TTrayIcon(TComponent* AOwner, TWindowSystem& Windows, TShell& Shell)
 TTrayIcon::~TTrayIcon() {
     SetIconVisible(false);
     if (TForm* form = OwnerForm()) form->RemoveMessageObserver(this);
-    FShell.RemoveTrayListener(reinterpret_cast<uintptr_t>(this));
+    FShell.RemoveTrayListener(FId);
 }
 
 TForm* TTrayIcon::OwnerForm() const { return dynamic_cast<TForm*>(Owner()); }
 
 TNotifyIconRecord TTrayIcon::PrepareIconData() const {
     TNotifyIconRecord record;
-    record.Id = reinterpret_cast<uintptr_t>(this);
+    record.Id = FId;
     record.Icon = FIcon.Empty() ? nullptr : &FIcon;
     if (FShowHint && !FHint.empty()) record.Tip = FHint.substr(0, 127);
     return record;

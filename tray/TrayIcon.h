@@ -27,6 +27,8 @@ public:
     bool Enabled() const { return FEnabled; }
     void SetEnabled(bool Value) { FEnabled = Value; }
     const TIcon& Icon() const { return FIcon; }
+    // The number the shell knows the icon by.
+    uint32_t Id() const { return FId; }
     // Copies Value and tells the shell once.
     void SetIcon(const TIcon& Value);
     // True adds the icon to the notification area, false removes it; the
@@ -104,6 +106,7 @@ private:
 
     TWindowSystem& FWindows;
     TShell& FShell;
+    const uint32_t FId;
     bool FEnabled = true;
     TIcon FIcon;
     bool FIconVisible = false;

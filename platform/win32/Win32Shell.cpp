@@ -54,7 +54,7 @@ LRESULT CALLBACK TWin32Shell::HandlerProc(HWND Wnd, UINT Msg, WPARAM WParam, LPA
     switch (Msg) {
         case TRAY_CALLBACK_MESSAGE:
             if (shell)
-                if (auto it = shell->FListeners.find(WParam); it != shell->FListeners.end())
+                if (auto it = shell->FListeners.find(static_cast<uint32_t>(WParam)); it != shell->FListeners.end())
                     it->second->TrayNotification(static_cast<uint32_t>(LParam));
             return 0;
         case WM_DESTROY:
@@ -73,7 +73,7 @@ bool TWin32Shell::NotifyIcon(uint32_t Command, const TNotifyIconRecord& Record) 
     NOTIFYICONDATAA data{};
     data.cbSize = FRecordSize;
     data.hWnd = FHandler;
-    data.uID = static_cast<UINT>(Record.Id);
+    data.uID = Record.Id;
     data.uFlags = NIF_STANDARD_FLAGS;
     data.uCallbackMessage = TRAY_CALLBACK_MESSAGE;
     data.hIcon = Record.Icon ? CreateSystemIcon(*Record.Icon) : nullptr;

@@ -15,8 +15,8 @@ public:
     TWin32Shell& operator=(const TWin32Shell&) = delete;
 
     bool NotifyIcon(uint32_t Command, const TNotifyIconRecord& Record) override;
-    void AddTrayListener(uintptr_t Id, TTrayListener& Listener) override { FListeners[Id] = &Listener; }
-    void RemoveTrayListener(uintptr_t Id) override { FListeners.erase(Id); }
+    void AddTrayListener(uint32_t Id, TTrayListener& Listener) override { FListeners[Id] = &Listener; }
+    void RemoveTrayListener(uint32_t Id) override { FListeners.erase(Id); }
     uint32_t TaskbarCreatedMessage() override { return FTaskbarCreated; }
     void Execute(void* Owner, const std::string& Operation, const std::string& File, const std::string& Parameters,
                  const std::string& Directory, int ShowCommand) override;
@@ -31,5 +31,5 @@ private:
     HWND FHandler;
     UINT FTaskbarCreated;
     DWORD FRecordSize;
-    std::map<uintptr_t, TTrayListener*> FListeners;
+    std::map<uint32_t, TTrayListener*> FListeners;
 };

@@ -14,13 +14,13 @@ class TFakeShell : public TShell {
 public:
     struct TCall {
         uint32_t Command;
-        uintptr_t Id;
+        uint32_t Id;
         std::string Tip;
         bool HasIcon;
         bool Done;
     };
     std::vector<TCall> Calls;
-    std::map<uintptr_t, TNotifyIconRecord> Shown;  // the icons in the area
+    std::map<uint32_t, TNotifyIconRecord> Shown;  // the icons in the area
     bool RefuseModify = false;                      // a shell that lost the icon, say
     uint32_t TaskbarCreated = 0xC123;
     struct TExecute {
@@ -42,8 +42,8 @@ public:
         Calls.push_back({Command, Record.Id, Record.Tip, Record.Icon != nullptr, done});
         return done;
     }
-    void AddTrayListener(uintptr_t Id, TTrayListener& Listener) override { Listeners[Id] = &Listener; }
-    void RemoveTrayListener(uintptr_t Id) override { Listeners.erase(Id); }
+    void AddTrayListener(uint32_t Id, TTrayListener& Listener) override { Listeners[Id] = &Listener; }
+    void RemoveTrayListener(uint32_t Id) override { Listeners.erase(Id); }
     uint32_t TaskbarCreatedMessage() override { return TaskbarCreated; }
     void Execute(void* Owner, const std::string& Operation, const std::string& File, const std::string& Parameters,
                  const std::string& Directory, int ShowCommand) override {
@@ -55,6 +55,6 @@ public:
         const auto listeners = Listeners;
         for (auto& [id, listener] : listeners) listener->TrayNotification(MouseMessage);
     }
-    std::map<uintptr_t, TTrayListener*> Listeners;
-    std::map<uintptr_t, TIcon> Pictures;
+    std::map<uint32_t, TTrayListener*> Listeners;
+    std::map<uint32_t, TIcon> Pictures;
 };

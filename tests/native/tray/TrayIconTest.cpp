@@ -24,7 +24,7 @@ protected:
 TEST_F(TrayIconTest, TheTipIsTheHintsFirst127CharactersWhileHintsShow) {
     Icon->SetIconVisible(true);
     EXPECT_EQ(Last().Command, NIM_ADD_COMMAND);
-    EXPECT_EQ(Last().Id, reinterpret_cast<uintptr_t>(Icon));
+    EXPECT_EQ(Last().Id, Icon->Id());
     Icon->SetHint(std::string(200, 'x'));
     EXPECT_EQ(Last().Command, NIM_MODIFY_COMMAND);
     EXPECT_EQ(Last().Tip, std::string(127, 'x'));

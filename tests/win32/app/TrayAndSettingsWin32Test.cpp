@@ -101,7 +101,7 @@ TEST_F(TrayAndSettings, TheTrayBringsTheWindowBackOnTheFirstPageButASecondStartK
     form->Memoire->SetActivePageIndex(3);
     form->ImageButton2->Click();
     EXPECT_FALSE(IsWindowVisible(wnd));
-    SendMessageA(Real.Shell.Handler(), TRAY_CALLBACK_MESSAGE, reinterpret_cast<WPARAM>(form->TrayIcon1), WM_LBUTTONDBLCLK);
+    SendMessageA(Real.Shell.Handler(), TRAY_CALLBACK_MESSAGE, form->TrayIcon1->Id(), WM_LBUTTONDBLCLK);
     EXPECT_TRUE(IsWindowVisible(wnd));
     EXPECT_EQ(form->Memoire->ActivePageIndex(), 0);
     form->Memoire->SetActivePageIndex(3);

@@ -31,8 +31,8 @@ public:
     std::vector<std::string> Opened;  // "owner operation file show"
     void* Owner = nullptr;
     bool NotifyIcon(uint32_t, const TNotifyIconRecord&) override { return false; }
-    void AddTrayListener(uintptr_t, TTrayListener&) override {}
-    void RemoveTrayListener(uintptr_t) override {}
+    void AddTrayListener(uint32_t, TTrayListener&) override {}
+    void RemoveTrayListener(uint32_t) override {}
     uint32_t TaskbarCreatedMessage() override { return 0; }
     void Execute(void* Wnd, const std::string& Operation, const std::string& File, const std::string& Parameters,
                  const std::string& Directory, int ShowCommand) override {
