@@ -7,6 +7,7 @@
 #include "controls/SkinGlyphs.h"
 #include "ui/Application.h"
 #include "ui/Jpeg.h"
+#include "ui/MaskedStrip.h"
 
 TfMainMem::TfMainMem(TComponent* AOwner, TApplication& Application, TMainMemSystem& System, TCpuSampler& Sampler)
     : TForm(AOwner, Application), FSystem(System), FSampler(Sampler), FEstimator(System.Performance) {
@@ -269,17 +270,16 @@ void TfMainMem::WireHandlers() {
 }
 
 // Both caption buttons' pictures, side by side in one strip: hiding's normal,
-// mouse-over and held-down pictures, then quitting's.
+// mouse-over and held-down pictures, then quitting's; they have no
+// transparent parts.
 void TfMainMem::LoadCaptionButtons() {
-    TBitmap strip;
+    TBitmap strip, picture, mask;
     LoadPicture("CAPTIONBUTTONS", strip);
     const TPicState states[] = {stDefault, stEntered, stDown};
     for (int button = 0; button < 2; ++button) {
         TImageButton* target = button == 0 ? ImageButton2 : ImageButton1;
         for (int i = 0; i < 3; ++i) {
-            if (strip.Width() < 126) return;
-            TBitmap picture(21, 21);
-            picture.Canvas().CopyRect(Bounds(0, 0, 21, 21), strip.Canvas(), Bounds((button * 3 + i) * 21, 0, 21, 21));
+            if (!CutMaskedImage(strip, button * 3 + i, picture, mask)) return;
             if (states[i] == stDefault) target->SetPicture(picture);
             else target->SetStatePicture(states[i], picture);
         }
@@ -310,7 +310,7 @@ void TfMainMem::StyleInformationPages() {
         list->SetSmallImages(ImageList1);
     }
     for (TImage* logo : {LogoIntel, LogoAMD, LogoCyrix}) logo->SetVisible(false);
-    LoadSmallImages();
+    AddMaskedStrip(*ImageList1, FSystem.Resources.Load("SMALLIMAGES"));
     LoadInformationPictures();
 }
 
@@ -320,24 +320,6 @@ void TfMainMem::LoadInformationPictures() {
         {"LOGOWINXP", LogoWinXP}, {"LOGOAMD", LogoAMD},     {"LOGOINTEL", LogoIntel}, {"LOGOCYRIX", LogoCyrix},
         {"PROCESSOR", Image10}};
     for (auto [resource, image] : pictures) LoadPicture(resource, image->Picture());
-}
-
-// Six 16 x 16 pictures side by side on magenta, which stands for the
-// transparent pixels; the compressed picture keeps it only near magenta.
-void TfMainMem::LoadSmallImages() {
-    TBitmap strip;
-    LoadPicture("SMALLIMAGES", strip);
-    for (int x = 0; x + 16 <= strip.Width(); x += 16) {
-        TBitmap image(16, 16), mask(16, 16);
-        image.Canvas().CopyRect(Bounds(0, 0, 16, 16), strip.Canvas(), Bounds(x, 0, 16, 16));
-        for (int y = 0; y < 16; ++y)
-            for (int i = 0; i < 16; ++i) {
-                const uint32_t p = image.ScanLine(y)[i];  // 0x00RRGGBB
-                const bool magenta = (p >> 16 & 0xFF) > 160 && (p >> 8 & 0xFF) < 96 && (p & 0xFF) > 160;
-                mask.ScanLine(y)[i] = magenta ? 0xFFFFFF : 0;
-            }
-        ImageList1->Add(image, &mask);
-    }
 }
 
 void TfMainMem::LoadPicture(const char* Resource, TBitmap& Target) {

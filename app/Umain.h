@@ -245,7 +245,6 @@ private:
     void LoadCaptionButtons();
     void StyleCommandButtons();
     void LoadInformationPictures();
-    void LoadSmallImages();
     void StyleInformationPages();
     // The pictures of the Windows edition and of the processor's maker.
     void ShowWindowsLogo();

@@ -1,21 +1,23 @@
 #!/usr/bin/env bash
-# Draws the program's small pictures with ImageMagick, 16 x 16 each: the news
-# window's (the tree's four images: a news page for headings, a globe for
-# links, a parcel for "zip" links, a program window for "exe" links; and the
-# "Update" button's arrow), and the glyphs of the window's command buttons.
-# Each result is a strip of the images side by side over their masks (white
-# where the image is transparent). Run it after changing a design; the
-# results are committed beside it.
+# Draws the program's small pictures with ImageMagick: the news window's (the
+# tree's four images: a news page for headings, a globe for links, a parcel
+# for "zip" links, a program window for "exe" links; and the "Update"
+# button's arrow), the glyphs of the window's command buttons, the window's
+# small pictures (menus and lists), all 16 x 16, and the caption strip's
+# buttons, 21 x 21. Each result is a strip of the images side by side over
+# their masks (white where the image is transparent). Run it after changing a
+# design; the results are committed beside it.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
-# icon NAME DRAWING...: a 16 x 16 picture on a transparent square, drawn
-# pixel-exact, and its mask.
+# icon NAME DRAWING...: a picture of $size x $size pixels on a transparent
+# square, drawn pixel-exact, and its mask.
+size=16
 icon() {
   local name=$1; shift
-  convert -size 16x16 xc:none +antialias "$@" "$tmp/$name.png"
+  convert -size "${size}x${size}" xc:none +antialias "$@" "$tmp/$name.png"
   convert "$tmp/$name.png" -background white -flatten "$tmp/$name-picture.png"
   convert "$tmp/$name.png" -alpha extract -negate "$tmp/$name-mask.png"
 }
@@ -72,3 +74,29 @@ icon refresh -fill none -stroke '#168a30' -strokewidth 2 -draw 'arc 2,2 13,13 20
 icon live -fill '#2a70d0' -stroke '#123a78' -draw 'circle 7,7 7,0' -stroke none -fill white \
   -draw 'rectangle 7,3 8,4' -draw 'rectangle 7,6 8,12' -draw 'rectangle 6,6 6,6' -draw 'rectangle 6,12 9,12'
 strip skinglyphs.jpg optimise cancel quit save refresh live
+
+# The window's small pictures, in the order the program lists them: restore
+# (a window), free memory (an arrow up), cancel (a stop sign), quit (a door),
+# a green tick, a red cross.
+icon restore -fill white -stroke '#20408a' -draw 'rectangle 1,2 14,13' -fill '#20408a' -draw 'rectangle 1,2 14,4'
+icon free -fill '#20a020' -stroke '#106010' -draw 'polygon 8,1 14,8 10,8 10,14 6,14 6,8 2,8'
+icon stop -fill '#d02020' -stroke '#801010' -draw 'polygon 5,1 10,1 14,5 14,10 10,14 5,14 1,10 1,5' \
+  -stroke white -draw 'line 5,7 10,7 line 5,8 10,8'
+icon door -fill '#a06a30' -stroke '#5a3410' -draw 'rectangle 3,1 12,14' -fill '#f0d040' -stroke none \
+  -draw 'rectangle 9,7 10,8'
+icon tick -fill none -stroke '#10a010' -strokewidth 3 -draw 'line 2,8 6,12' -draw 'line 6,12 13,3'
+icon cross -fill none -stroke '#e01818' -strokewidth 3 -draw 'line 3,3 12,12 line 12,3 3,12'
+strip smallimages.jpg restore free stop door tick cross
+
+# The caption strip's buttons, opaque, 21 x 21: hide (a bar low in the
+# square) then quit (a cross), each normal, under the mouse (lighter) and
+# held down (darker and shifted), on the caption strip's blue.
+size=21
+looks=('#1b3d7a #6f8fc8 0' '#2f5ea8 #a8c0ec 0' '#0d2350 #40609a 1')
+caption_button() {  # NAME BACKGROUND EDGE SHIFT DRAWING
+  icon "$1" -fill "$2" -stroke "$3" -draw 'rectangle 0,0 20,20' -antialias \
+    -stroke white -strokewidth 2 -draw "translate $4,$4 $5"
+}
+for i in 0 1 2; do set -- ${looks[$i]}; caption_button "hide$i" "$1" "$2" "$3" 'line 6,14 14,14'; done
+for i in 0 1 2; do set -- ${looks[$i]}; caption_button "quit$i" "$1" "$2" "$3" 'line 6,6 14,14 line 14,6 6,14'; done
+strip captionbuttons.jpg hide0 hide1 hide2 quit0 quit1 quit2

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Draws the program's own pictures with ImageMagick: the caption strip, the
-# gauges' bar and the application icon. Run it after changing a design; the results are
-# committed beside it.
+# gauges' bar, the application icon, the Windows edition tiles, the processor
+# vendor plates and emblem (the small pictures with transparent parts are
+# make-icons.sh's). Run it after changing a design; the results are committed
+# beside it.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 icons="$here/../icons"
@@ -12,23 +14,6 @@ trap 'rm -rf "$tmp"' EXIT
 convert -size 25x360 gradient:'#0f7f86-#0b1f5c' -rotate 90 \
   -font Liberation-Sans-Bold -pointsize 15 -fill white -gravity West -annotate +8+0 'Torvane XP' \
   -strip -sampling-factor 1x1 -quality 92 "$here/caption.jpg"
-
-# Caption buttons, 21 x 21 each, in one strip of six: hide (a bar low in the
-# square) then quit (a cross), each normal, under the mouse (lighter) and
-# held down (darker and shifted), on the caption strip's blue.
-button() {  # BACKGROUND EDGE SHIFT DRAWING...
-  local back=$1 edge=$2 shift=$3; shift 3
-  convert -size 21x21 xc:"$back" -fill none -stroke "$edge" -draw 'rectangle 0,0 20,20' \
-    -stroke white -strokewidth 2 -draw "translate $shift,$shift $*" "$tmp/b$((count++)).png"
-}
-count=0
-for look in '#1b3d7a #6f8fc8 0' '#2f5ea8 #a8c0ec 0' '#0d2350 #40609a 1'; do
-  set -- $look; button "$1" "$2" "$3" 'line 6,14 14,14'
-done
-for look in '#1b3d7a #6f8fc8 0' '#2f5ea8 #a8c0ec 0' '#0d2350 #40609a 1'; do
-  set -- $look; button "$1" "$2" "$3" 'line 6,6 14,14 line 14,6 6,14'
-done
-convert "$tmp"/b{0..5}.png +append -strip -sampling-factor 1x1 -quality 95 "$here/captionbuttons.jpg"
 
 # Gauge bar, 200 x 13: a glossy blue band, light blue at the left shading
 # to violet-blue at the right, lighter towards the top, darker end columns.
@@ -86,20 +71,3 @@ convert -size 32x32 xc:'#ffffff' +antialias -fill '#a0a0a8' \
   -draw 'rectangle 2,9 29,10 rectangle 2,15 29,16 rectangle 2,21 29,22' \
   -fill '#30343c' -draw 'rectangle 6,6 25,25' -fill '#5a8ad0' -draw 'rectangle 11,11 20,20' \
   -strip -sampling-factor 1x1 -quality 95 "$here/processor.jpg"
-
-# Small pictures of the window, 16 x 16 each in one strip on magenta (which
-# the program makes transparent): restore (a window), free memory (an arrow
-# up), cancel (a stop sign), quit (a door), a green tick, a red cross.
-convert -size 16x16 xc:magenta +antialias -fill white -stroke '#20408a' \
-  -draw 'rectangle 1,2 14,13' -fill '#20408a' -draw 'rectangle 1,2 14,4' "$tmp/s0.png"
-convert -size 16x16 xc:magenta +antialias -fill '#20a020' -stroke '#106010' \
-  -draw 'polygon 8,1 14,8 10,8 10,14 6,14 6,8 2,8' "$tmp/s1.png"
-convert -size 16x16 xc:magenta +antialias -fill '#d02020' -stroke '#801010' \
-  -draw 'polygon 5,1 10,1 14,5 14,10 10,14 5,14 1,10 1,5' -stroke white -draw 'line 5,7 10,7 line 5,8 10,8' "$tmp/s2.png"
-convert -size 16x16 xc:magenta +antialias -fill '#a06a30' -stroke '#5a3410' \
-  -draw 'rectangle 3,1 12,14' -fill '#f0d040' -stroke none -draw 'rectangle 9,7 10,8' "$tmp/s3.png"
-convert -size 16x16 xc:magenta +antialias -fill none -stroke '#10a010' -strokewidth 3 \
-  -draw 'line 2,8 6,12' -draw 'line 6,12 13,3' "$tmp/s4.png"
-convert -size 16x16 xc:magenta +antialias -fill none -stroke '#e01818' -strokewidth 3 \
-  -draw 'line 3,3 12,12 line 12,3 3,12' "$tmp/s5.png"
-convert "$tmp"/s{0..5}.png +append -strip -sampling-factor 1x1 -quality 100 "$here/smallimages.jpg"
