@@ -1,7 +1,8 @@
 #pragma once
 // A form's controls as data: one row per control, giving its kind, parent,
 // bounds, caption and hint. Rows come in tab order within each parent, and a
-// parent's row comes before its children's.
+// parent's row comes before its children's. The form that builds the rows
+// owns their controls.
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -36,9 +37,23 @@ inline TControl* Make<TTabSheet>(TComponent* Owner, TWinControl* Parent) {
 // Creates the rows' controls, owned by Form and placed in it.
 void BuildLayout(TWinControl& Form, std::span<const TLayoutRow> Rows);
 
-// The control of that name that Owner owns, of Member's kind.
-template <class T>
-void Bind(const TComponent& Owner, T*& Member, const char* Name) {
-    Member = dynamic_cast<T*>(Owner.FindComponent(Name));
-    if (!Member) throw std::logic_error(std::string("no control ") + Name + " of that kind in the layout");
+// A row whose control is a field of the form that owns it: made of the
+// field's kind and stored in it. Written through LAYOUT_FIELD, the row's name
+// is the field's own, so that the two cannot drift apart.
+template <class TMember>
+struct TFieldOf;
+template <class TOwnerForm, class TKind>
+struct TFieldOf<TKind* TOwnerForm::*> {
+    using Form = TOwnerForm;
+    using Control = TKind;
+};
+
+template <auto Member>
+TControl* MakeField(TComponent* Owner, TWinControl* Parent) {
+    using Field = TFieldOf<decltype(Member)>;
+    auto* control = static_cast<typename Field::Control*>(Make<typename Field::Control>(Owner, Parent));
+    static_cast<typename Field::Form*>(Owner)->*Member = control;
+    return control;
 }
+
+#define LAYOUT_FIELD(Form, Field) #Field, MakeField<&Form::Field>

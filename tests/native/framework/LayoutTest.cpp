@@ -4,30 +4,34 @@
 #include "ui/StdControls.h"
 
 namespace {
+struct TLaidOut : TPanel {
+    using TPanel::TPanel;
+    TPageControl* Pages = nullptr;
+    TTabSheet* First = nullptr;
+    TButton* Quit = nullptr;
+};
+
 const TLayoutRow Good[] = {
-    {"Pages", Make<TPageControl>, nullptr, Bounds(0, 25, 360, 288)},
-    {"First", Make<TTabSheet>, "Pages", {}, "Un"},
-    {"Quit", Make<TButton>, "First", Bounds(216, 224, 128, 25), "&Quitter", "QUITTER"},
+    {LAYOUT_FIELD(TLaidOut, Pages), nullptr, Bounds(0, 25, 360, 288)},
+    {LAYOUT_FIELD(TLaidOut, First), "Pages", {}, "Un"},
+    {"Frame", Make<TGroupBox>, "First", Bounds(4, 2, 344, 84), "Cadre"},
+    {LAYOUT_FIELD(TLaidOut, Quit), "Frame", Bounds(216, 24, 128, 25), "&Quitter", "QUITTER"},
 };
 }  // namespace
 
-TEST(Layout, BuildsTheRowsInTheirParentsAndBindsThemByName) {
-    TPanel form(nullptr);
+TEST(Layout, BuildsTheRowsInTheirParentsIntoTheFieldsOfTheirNames) {
+    TLaidOut form(nullptr);
     BuildLayout(form, Good);
-    TPageControl* pages;
-    TTabSheet* first;
-    TButton* quit;
-    Bind(form, pages, "Pages");
-    Bind(form, first, "First");
-    Bind(form, quit, "Quit");
-    EXPECT_EQ(pages->Parent(), &form);
-    EXPECT_EQ(pages->Pages(0), first);
-    EXPECT_EQ(quit->Parent(), first);
-    EXPECT_EQ(quit->BoundsRect(), Bounds(216, 224, 128, 25));
-    EXPECT_EQ(quit->Caption(), "&Quitter");
-    EXPECT_EQ(quit->Hint(), "QUITTER");
-    TLabel* wrongKind;
-    EXPECT_THROW(Bind(form, wrongKind, "Quit"), std::logic_error);
+    ASSERT_TRUE(form.Pages && form.First && form.Quit);
+    for (TControl* field : {static_cast<TControl*>(form.Pages), static_cast<TControl*>(form.First), static_cast<TControl*>(form.Quit)})
+        EXPECT_EQ(form.FindComponent(field->Name()), field) << field->Name();
+    EXPECT_EQ(form.Quit->Name(), "Quit");
+    EXPECT_EQ(form.Pages->Parent(), &form);
+    EXPECT_EQ(form.Pages->Pages(0), form.First);
+    EXPECT_EQ(form.Quit->Parent(), form.FindComponent("Frame"));
+    EXPECT_EQ(form.Quit->BoundsRect(), Bounds(216, 24, 128, 25));
+    EXPECT_EQ(form.Quit->Caption(), "&Quitter");
+    EXPECT_EQ(form.Quit->Hint(), "QUITTER");
 }
 
 TEST(Layout, RefusesRowsWhoseParentIsUnknownOrOfTheWrongKind) {
