@@ -1,7 +1,5 @@
 #include "controls/SkinCore.h"
 
-#include "core/Messages.h"
-
 namespace {
 
 void Announce(TControl& Control) {
@@ -34,20 +32,11 @@ TSkinCustomControl* SkinnedAt(TWinControl& Parent, TPoint Point, const TControl*
     return found;
 }
 
-bool Modified(int Shift) { return (Shift & (ssShift | ssAlt | ssCtrl)) != 0; }
-
 }  // namespace
 
 void AnnounceActiveControl(TControl& Control) {
     TWinControl* top = TopParent(Control);
     Announce(top ? *top : Control);
-}
-
-bool TSkinCustomControl::CanFocus() const {
-    if (!Parent()) return false;
-    for (const TControl* c = this; c->Parent(); c = c->Parent())
-        if (!c->Visible() || !c->Enabled()) return false;
-    return true;
 }
 
 void TSkinCustomControl::ActiveControlChanged() {
@@ -56,86 +45,15 @@ void TSkinCustomControl::ActiveControlChanged() {
     Invalidate();
 }
 
-// Told once per entry, whether by the window or by a release that ends a
-// press elsewhere over this control.
-void TSkinCustomControl::MouseEnter() {
-    if (FMouseOver) return;
-    FMouseOver = true;
-    FHot = true;
-    Invalidate();
-    TControl::MouseEnter();
-}
-
-void TSkinCustomControl::MouseLeave() {
-    if (!FMouseOver) return;
-    FMouseOver = false;
-    FHot = false;
-    Invalidate();
-    TControl::MouseLeave();
-}
-
-void TSkinCustomControl::Press() {
-    if (!Focused()) SetFocus();
-    FPressed = true;
-    Invalidate();
-}
-
-void TSkinCustomControl::MouseDown(TMouseButton Button, int Shift, int X, int Y) {
-    TControl::MouseDown(Button, Shift, X, Y);
-    if (Button != mbLeft || !Enabled()) return;
-    FLeftDown = true;
-    Press();
-}
-
-// The click comes last: its handler may destroy the control.
-void TSkinCustomControl::MouseUp(TMouseButton Button, int Shift, int X, int Y) {
-    const bool ends = Button == mbLeft && FLeftDown;
-    if (ends) {
-        FLeftDown = false;
-        FPressed = false;
-        Invalidate();
-    }
-    TControl::MouseUp(Button, Shift, X, Y);
-    if (!ends) return;
-    if (!Bounds(0, 0, Width(), Height()).Contains({X, Y})) {
-        if (TSkinCustomControl* other = SkinnedControlAt(X, Y)) other->MouseEnter();
-        return;
-    }
-    if (Enabled()) Click();
-}
-
-TSkinCustomControl* TSkinCustomControl::SkinnedControlAt(int X, int Y) {
+void TSkinCustomControl::ReleasedOutside(int X, int Y) {
     TWinControl* top = TopParent(*this);
-    if (!Parent() || !top) return nullptr;
+    if (!Parent() || !top) return;
     const TPoint origin = WindowOrigin(*this);
-    return SkinnedAt(*top, {origin.X + X, origin.Y + Y}, this);
-}
-
-// The space bar presses the control as the left button does; the key is the
-// control's, so the system's button never sees it.
-void TSkinCustomControl::KeyDown(uint16_t& Key, int Shift) {
-    TControl::KeyDown(Key, Shift);
-    if (Key != VK_SPACE_KEY || Modified(Shift) || !Enabled()) return;
-    FHot = true;
-    Press();
-    Key = 0;
-}
-
-// Only a press that the keys began ends at a key's release: one that the
-// mouse holds ends, and clicks, at the button's release.
-void TSkinCustomControl::KeyUp(uint16_t& Key, int Shift) {
-    TControl::KeyUp(Key, Shift);
-    if (!FPressed || FLeftDown) return;
-    if (!FMouseOver) FHot = false;
-    FPressed = false;
-    Invalidate();
-    Key = 0;
-    Click();
+    if (TSkinCustomControl* other = SkinnedAt(*top, {origin.X + X, origin.Y + Y}, this)) other->MouseEnter();
 }
 
 void TSkinCustomControl::FocusFromWindow(bool Value) {
     if (Value == Focused()) return;
-    TControl::FocusFromWindow(Value);
-    if (!Value) FPressed = false;
+    TPushControl::FocusFromWindow(Value);
     AnnounceActiveControl(*this);
 }

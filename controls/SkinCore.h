@@ -1,10 +1,9 @@
 #pragma once
-// The base of the window's skinned controls: the state their look follows
-// (mouse over, focus, press) and how the mouse, the focus and the space bar
-// change it, and the colours of their gradients.
+// The base of the window's skinned controls, pushed as buttons, and the
+// colours of their gradients.
 #include <cstdint>
 
-#include "ui/Control.h"
+#include "ui/PushControl.h"
 
 enum TSkinQuality : uint8_t { bqLow, bqMiddle, bqHigh };
 
@@ -59,42 +58,25 @@ private:
     TColor FHotTrack = 0x0000FF;
 };
 
-// Hot: the mouse is over the control, or the space bar is held on it.
-// Pressed: the left button or the space bar went down on it and has not come
-// up. A press completes, with a click, when the left button comes up over
-// the control, or when a key comes up after the space bar began it.
-class TSkinCustomControl : public TControl {
+// A push control that the window's other skinned controls know of: a default
+// button stays framed while none of them is the active control.
+class TSkinCustomControl : public TPushControl {
 public:
-    using TControl::TControl;
+    using TPushControl::TPushControl;
 
-    bool Hot() const { return FHot; }
-    bool Pressed() const { return FPressed; }
     // Whether the active control of the control's window is a skinned one.
     bool ActiveIsSkinned() const { return FActiveIsSkinned; }
-    // Shown and enabled, itself and every parent below its window, and in one.
-    bool CanFocus() const;
     // The window's active control changed: ActiveIsSkinned follows, and the
     // control repaints.
     void ActiveControlChanged();
 
-    void MouseEnter() override;
-    void MouseLeave() override;
-    void MouseDown(TMouseButton Button, int Shift, int X, int Y) override;
-    void MouseUp(TMouseButton Button, int Shift, int X, int Y) override;
-    void KeyDown(uint16_t& Key, int Shift) override;
-    void KeyUp(uint16_t& Key, int Shift) override;
     void FocusFromWindow(bool Value) override;
 
-private:
-    // The left-button press: focus, pressed look.
-    void Press();
-    // The skinned control under (X, Y) of this control, other than this one.
-    TSkinCustomControl* SkinnedControlAt(int X, int Y);
+protected:
+    // A press released over another skinned control leaves the mouse there.
+    void ReleasedOutside(int X, int Y) override;
 
-    bool FHot = false;
-    bool FPressed = false;
-    bool FLeftDown = false;   // the left button went down on the control
-    bool FMouseOver = false;  // between the mouse's entering and leaving
+private:
     bool FActiveIsSkinned = false;
 };
 

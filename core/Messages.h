@@ -34,9 +34,14 @@ constexpr int SW_SHOW_COMMAND = 5;
 constexpr int SW_RESTORE_COMMAND = 9;
 
 // Virtual-key codes.
+constexpr uint16_t VK_TAB_KEY = 0x09;
 constexpr uint16_t VK_RETURN_KEY = 0x0D;
 constexpr uint16_t VK_ESCAPE_KEY = 0x1B;
 constexpr uint16_t VK_SPACE_KEY = 0x20;
+constexpr uint16_t VK_LEFT_KEY = 0x25;
+constexpr uint16_t VK_UP_KEY = 0x26;
+constexpr uint16_t VK_RIGHT_KEY = 0x27;
+constexpr uint16_t VK_DOWN_KEY = 0x28;
 
 // Message box flags and answers.
 constexpr uint32_t MB_OK_BUTTON = 0x0000;

@@ -17,7 +17,7 @@ void DrawEdge(TCanvas& Canvas, const TRect& Rect, TColor TopLeft, TColor BottomR
 constexpr int Margin = 4;
 }  // namespace
 
-TFlatButton::TFlatButton(TComponent* AOwner) : TControl(AOwner) {
+TFlatButton::TFlatButton(TComponent* AOwner) : TPushControl(AOwner) {
     SetBounds(0, 0, 72, 18);
     FGlyph.AddChangeLink(this, [this] { Invalidate(); });
 }
@@ -28,9 +28,10 @@ void TFlatButton::Paint(TCanvas& Canvas) {
     const TRect all = Bounds(0, 0, Width(), Height());
     Canvas.Brush().SetColor(Color());
     Canvas.FillRect(all);
-    if (Pressed()) DrawEdge(Canvas, all, clBtnShadow, clBtnHighlight);
-    else if (FHot) DrawEdge(Canvas, all, clBtnHighlight, clBtnShadow);
-    const int shift = Pressed() ? 1 : 0;
+    const bool sunken = Hot() && Pressed();
+    if (sunken) DrawEdge(Canvas, all, clBtnShadow, clBtnHighlight);
+    else if (Hot()) DrawEdge(Canvas, all, clBtnHighlight, clBtnShadow);
+    const int shift = sunken ? 1 : 0;
     int left = Margin + shift;
     if (FGlyph.Count() > 0) {
         FGlyph.Draw(Canvas, left, (Height() - FGlyph.Height()) / 2 + shift, 0);
@@ -40,34 +41,5 @@ void TFlatButton::Paint(TCanvas& Canvas) {
     Canvas.Brush().SetStyle(bsClear);
     Canvas.DrawText(TRect{left, shift, Width() - Margin + shift, Height() + shift}, Caption(),
                     tfCenter | tfVCenter | tfSingleLine);
-}
-
-void TFlatButton::MouseEnter() {
-    FHot = true;
-    Invalidate();
-    TControl::MouseEnter();
-}
-
-void TFlatButton::MouseLeave() {
-    FHot = false;
-    Invalidate();
-    TControl::MouseLeave();
-}
-
-void TFlatButton::MouseDown(TMouseButton Button, int Shift, int X, int Y) {
-    if (Button == mbLeft) {
-        FDown = true;
-        SetMouseCapture(true);
-        Invalidate();
-    }
-    TControl::MouseDown(Button, Shift, X, Y);
-}
-
-void TFlatButton::MouseUp(TMouseButton Button, int Shift, int X, int Y) {
-    TControl::MouseUp(Button, Shift, X, Y);
-    if (Button != mbLeft || !FDown) return;
-    FDown = false;
-    SetMouseCapture(false);
-    Invalidate();
-    if (Bounds(0, 0, Width(), Height()).Contains({X, Y})) Click();
+    if (Focused()) Canvas.DrawFocusRect(TRect{2, 2, Width() - 2, Height() - 2});
 }

@@ -116,6 +116,13 @@ void TControl::SetFocus() {
     FocusFromWindow(true);
 }
 
+bool TControl::CanFocus() const {
+    if (!FParent) return false;
+    for (const TControl* c = this; c->FParent; c = c->FParent)
+        if (!c->FVisible || !c->FEnabled) return false;
+    return true;
+}
+
 void TControl::FocusFromWindow(bool Value) {
     if (Value == FFocused) return;
     FFocused = Value;
@@ -185,6 +192,37 @@ bool TWinControl::DialogKey(uint16_t Key, int Shift) {
 bool TWinControl::DialogChar(char Key, int Shift) {
     const std::vector<TControl*> children = FControls;
     return std::any_of(children.begin(), children.end(), [&](TControl* c) { return c->DialogChar(Key, Shift); });
+}
+
+// Every descendant in layout order, a parent before its children; hidden
+// ones and what they hold are left out.
+void TWinControl::AddTabOrder(std::vector<TControl*>& List) const {
+    for (TControl* c : FControls) {
+        if (!c->Visible()) continue;
+        List.push_back(c);
+        if (auto* container = dynamic_cast<const TWinControl*>(c)) container->AddTabOrder(List);
+    }
+}
+
+TControl* TWinControl::FindNextControl(TControl* Current, bool GoForward) const {
+    std::vector<TControl*> order;
+    AddTabOrder(order);
+    const auto count = static_cast<ptrdiff_t>(order.size());
+    const ptrdiff_t at = std::find(order.begin(), order.end(), Current) - order.begin();
+    // Not among them: the search starts just outside either end.
+    ptrdiff_t i = at < count ? at : (GoForward ? -1 : count);
+    for (ptrdiff_t step = 0; step < count; ++step) {
+        i = ((GoForward ? i + 1 : i - 1) % count + count) % count;
+        if (order[i] != Current && order[i]->TabStop() && order[i]->CanFocus()) return order[i];
+    }
+    return nullptr;
+}
+
+bool TWinControl::SelectNext(TControl* Current, bool GoForward) {
+    TControl* next = FindNextControl(Current, GoForward);
+    if (!next) return false;
+    next->SetFocus();
+    return true;
 }
 
 void TWinControl::BoundsChanged(bool Resized) {

@@ -11,6 +11,12 @@
 // - what the user does in the window reaches the control through the
 //   ...FromWindow and Mouse... calls, which update the state first and then
 //   raise the events;
+// - a value that the user set in the window never travels back to it (the
+//   echo would move an edit's caret, re-send a check): the peer hears of it
+//   only when a handler left another value than the window shows (a clamp,
+//   a refusal), once the handlers have run;
+// - Tab and Shift+Tab go through the shown and enabled tab stops of the
+//   window in layout order, depth first, wrapping round;
 // - a control with an Align other than alNone is placed by its parent: top
 //   and bottom ones across the parent's client area in the order they were
 //   added, then left and right ones in the height that is left, then the
@@ -92,6 +98,11 @@ public:
     // OnEnter and OnExit are raised as it comes and goes.
     bool Focused() const { return FFocused; }
     void SetFocus();
+    // Shown and enabled, itself and every parent below its window, and in one.
+    bool CanFocus() const;
+    // Whether Tab stops at the control.
+    virtual bool TabStop() const { return FTabStop; }
+    void SetTabStop(bool Value) { FTabStop = Value; }
     // Whether the mouse is captured by the control: its window then gets
     // every mouse message until the capture is given back or taken away.
     bool MouseCapture() const { return FMouseCapture; }
@@ -152,7 +163,19 @@ public:
 
 protected:
     void Changed(TControlChange What) {
-        if (FPeer) FPeer->Changed(What);
+        if (FPeer && What != FQuietChange) FPeer->Changed(What);
+    }
+    // The user set a value in the window: Store sets it through the ordinary
+    // setter, so that the control's events are raised, while the peer hears
+    // nothing of What; Shown tells afterwards whether the value is still the
+    // window's, and only if it is not is the window told.
+    template <class TStore, class TShown>
+    void FromWindow(TControlChange What, TStore&& Store, TShown&& Shown) {
+        {
+            TQuietChange quiet(FQuietChange, What);
+            Store();
+        }
+        if (!Shown()) Changed(What);
     }
     // The bounds changed, by the program or by the window system.
     virtual void BoundsChanged(bool Resized);
@@ -160,9 +183,18 @@ protected:
 
 private:
     friend class TWinControl;
+    // Holds a change back from the peer while it lives.
+    struct TQuietChange {
+        TQuietChange(int& Quiet, TControlChange What) : FQuiet(Quiet), FOuter(Quiet) { Quiet = What; }
+        ~TQuietChange() { FQuiet = FOuter; }
+        int& FQuiet;
+        int FOuter;
+    };
+    int FQuietChange = -1;
     TWinControl* FParent = nullptr;
     TAlign FAlign = alNone;
     bool FFocused = false;
+    bool FTabStop = false;
     bool FMouseCapture = false;
     bool FPressing = false;
     TRect FBounds;
@@ -197,12 +229,20 @@ public:
     // Offered to the children, in order and depth first, until one uses it.
     bool DialogKey(uint16_t Key, int Shift) override;
     bool DialogChar(char Key, int Shift) override;
+    // The control that Tab (GoForward) or Shift+Tab reaches from Current
+    // among this control's descendants: the next that can take the focus and
+    // is a tab stop, in layout order, depth first, wrapping round; the first
+    // or last one when Current is none of them; nullptr when none can.
+    TControl* FindNextControl(TControl* Current, bool GoForward) const;
+    // Gives that control the focus; false when there is none.
+    bool SelectNext(TControl* Current, bool GoForward);
 
 protected:
     void BoundsChanged(bool Resized) override;
 
 private:
     friend class TControl;
+    void AddTabOrder(std::vector<TControl*>& List) const;
     std::vector<TControl*> FControls;
     TControl* FActiveControl = nullptr;
     bool FAligning = false;

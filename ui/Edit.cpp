@@ -1,6 +1,9 @@
 #include "ui/Edit.h"
 
-TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner) { SetBounds(0, 0, 121, 21); }
+TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner) {
+    SetBounds(0, 0, 121, 21);
+    SetTabStop(true);
+}
 
 void TEdit::SetText(const std::string& Value) {
     if (Value == FText) return;

@@ -29,7 +29,9 @@ public:
     virtual bool AllowsCutAndPaste() const { return !FReadOnly; }
 
     // The user changed the text in the window.
-    void TextFromWindow(const std::string& Value) { SetText(Value); }
+    void TextFromWindow(const std::string& Value) {
+        FromWindow(ccText, [&] { SetText(Value); }, [&] { return FText == Value; });
+    }
 
     TNotifyEvent OnChange;
 

@@ -1,5 +1,6 @@
 #include "ui/Form.h"
 
+#include "core/Messages.h"
 #include "ui/Application.h"
 #include "ui/ScreenSnap.h"
 
@@ -92,6 +93,13 @@ void TForm::Close() {
 
 TRect TForm::PlaceWindow(const TRect& Proposed, const TRect& WorkArea) const {
     return FScreenSnap ? SnapToEdges(Proposed, WorkArea, SnapBuffer) : Proposed;
+}
+
+bool TForm::DialogKey(uint16_t Key, int Shift) {
+    if (TWinControl::DialogKey(Key, Shift)) return true;
+    if (Key != VK_TAB_KEY || (Shift & (ssCtrl | ssAlt))) return false;
+    SelectNext(ActiveControl(), !(Shift & ssShift));
+    return true;
 }
 
 bool TForm::WndProc(TMessage&, intptr_t&) { return false; }

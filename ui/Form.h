@@ -65,6 +65,10 @@ public:
     // The window system's word on the client area: bounds follow it.
     void ClientSizeFromWindow(int Width, int Height);
 
+    // The controls' keys first (a default button's Enter, the pages'
+    // Ctrl+Tab, a radio group's arrows); then Tab and Shift+Tab move the focus.
+    bool DialogKey(uint16_t Key, int Shift) override;
+
     // Handles a message sent to the window; false leaves it to the system.
     virtual bool WndProc(TMessage& Message, intptr_t& Result);
     // What the window system hands the form: every observer sees the

@@ -25,7 +25,10 @@ int TListItem::Index() const {
                             items.begin());
 }
 
-TListView::TListView(TComponent* AOwner) : TControl(AOwner) { SetBounds(0, 0, 250, 150); }
+TListView::TListView(TComponent* AOwner) : TControl(AOwner) {
+    SetBounds(0, 0, 250, 150);
+    SetTabStop(true);
+}
 
 void TListView::AddColumn(const std::string& Caption, int Width) {
     FColumns.push_back({Caption, Width});

@@ -62,7 +62,9 @@ public:
     // -1 when no row is selected; an index outside the rows selects none.
     int ItemIndex() const { return FItemIndex; }
     void SetItemIndex(int Value);
-    void ItemIndexFromWindow(int Value) { SetItemIndex(Value); }
+    void ItemIndexFromWindow(int Value) {
+        FromWindow(ccSelection, [&] { SetItemIndex(Value); }, [&] { return FItemIndex == Value; });
+    }
 
     TNotifyEvent OnChange;
 

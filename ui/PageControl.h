@@ -17,7 +17,7 @@ private:
 
 class TPageControl : public TWinControl {
 public:
-    using TWinControl::TWinControl;
+    explicit TPageControl(TComponent* AOwner) : TWinControl(AOwner) { SetTabStop(true); }
     TControlKind Kind() const override { return ckPageControl; }
 
     int PageCount() const { return static_cast<int>(FPages.size()); }
@@ -26,7 +26,13 @@ public:
     // Shows page Index and hides the others; an index out of range shows none.
     // Raises OnChange when the page changes, by program or by the user.
     void SetActivePageIndex(int Index);
-    void ActivePageFromWindow(int Index) { SetActivePageIndex(Index); }
+    void ActivePageFromWindow(int Index) {
+        FromWindow(ccActivePage, [&] { SetActivePageIndex(Index); }, [&] { return FActivePageIndex == Index; });
+    }
+    // Ctrl+Tab shows the next page and Ctrl+Shift+Tab the one before, round,
+    // while the focus is on the tabs or in a page (or nowhere); the tabs then
+    // take the focus.
+    bool DialogKey(uint16_t Key, int Shift) override;
     // A sheet's caption changed: the tabs follow.
     void TabsChanged() { Changed(ccTabs); }
     TNotifyEvent OnChange;

@@ -13,7 +13,7 @@ public:
 // A push button; the system's click arrives as Click().
 class TButton : public TControl {
 public:
-    using TControl::TControl;
+    explicit TButton(TComponent* AOwner) : TControl(AOwner) { SetTabStop(true); }
     TControlKind Kind() const override { return ckButton; }
 };
 
@@ -37,11 +37,14 @@ public:
 // the user, raises OnClick once; setting the state it has raises nothing.
 class TCheckBox : public TControl {
 public:
-    using TControl::TControl;
+    explicit TCheckBox(TComponent* AOwner) : TControl(AOwner) { SetTabStop(true); }
     TControlKind Kind() const override { return ckCheckBox; }
     bool Checked() const { return FChecked; }
     void SetChecked(bool Value);
-    void CheckedFromWindow(bool Value) { SetChecked(Value); }
+    // The window shows Value: the user's click, or the space bar.
+    void CheckedFromWindow(bool Value) {
+        FromWindow(ccChecked, [&] { SetChecked(Value); }, [&] { return FChecked == Value; });
+    }
 
 private:
     bool FChecked = false;
@@ -50,14 +53,19 @@ private:
 // One of a group of exclusive choices: the radio buttons with the same
 // parent. Checking one, by the program or by the user, unchecks its checked
 // sibling and raises OnClick of the one checked (once); unchecking raises
-// nothing.
+// nothing. Tab stops at the group's checked button (at its first while none
+// is); the arrow keys move the check and the focus along the group.
 class TRadioButton : public TControl {
 public:
     using TControl::TControl;
     TControlKind Kind() const override { return ckRadioButton; }
     bool Checked() const { return FChecked; }
     void SetChecked(bool Value);
-    void CheckedFromWindow(bool Value) { SetChecked(Value); }
+    void CheckedFromWindow(bool Value) {
+        FromWindow(ccChecked, [&] { SetChecked(Value); }, [&] { return FChecked == Value; });
+    }
+    bool TabStop() const override;
+    bool DialogKey(uint16_t Key, int Shift) override;
 
 private:
     bool FChecked = false;

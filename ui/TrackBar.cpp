@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
-TTrackBar::TTrackBar(TComponent* AOwner) : TControl(AOwner) { SetBounds(0, 0, 150, 45); }
+TTrackBar::TTrackBar(TComponent* AOwner) : TControl(AOwner) {
+    SetBounds(0, 0, 150, 45);
+    SetTabStop(true);
+}
 
 void TTrackBar::SetRange(int32_t Min, int32_t Max) {
     Max = std::max(Min, Max);

@@ -30,7 +30,9 @@ public:
     void SetSelEnd(int32_t Value) { SetSelection(FSelStart, Value); }
 
     // The user moved the thumb.
-    void PositionFromWindow(int32_t Value) { SetPosition(Value); }
+    void PositionFromWindow(int32_t Value) {
+        FromWindow(ccPosition, [&] { SetPosition(Value); }, [&] { return FPosition == Value; });
+    }
 
     TNotifyEvent OnChange;
 

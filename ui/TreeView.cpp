@@ -18,7 +18,10 @@ void TTreeNode::SetExpanded(bool Value) {
     FOwner.NodesChanged();
 }
 
-TTreeView::TTreeView(TComponent* AOwner) : TControl(AOwner) { SetBounds(0, 0, 121, 97); }
+TTreeView::TTreeView(TComponent* AOwner) : TControl(AOwner) {
+    SetBounds(0, 0, 121, 97);
+    SetTabStop(true);
+}
 
 TTreeNode* TTreeView::Add(TTreeNode* Parent, const std::string& Text) {
     auto& list = Parent ? Parent->FChildren : FRoots;

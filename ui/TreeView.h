@@ -75,7 +75,9 @@ public:
     TTreeNode* Selected() const { return FSelected; }
     // Only a node of this tree, or nullptr, can be selected.
     void SetSelected(TTreeNode* Value);
-    void SelectedFromWindow(TTreeNode* Value) { SetSelected(Value); }
+    void SelectedFromWindow(TTreeNode* Value) {
+        FromWindow(ccSelection, [&] { SetSelected(Value); }, [&] { return FSelected == Value; });
+    }
 
     TNotifyEvent OnChange;
 

@@ -17,5 +17,5 @@ public:
 
 std::unique_ptr<TControlPeer> CreateButtonPeer(TControl& Control, TControlPeer* Parent) {
     return std::make_unique<TButtonPeer>(Control,
-                                         CreateChildWindow("BUTTON", BS_PUSHBUTTON | WS_TABSTOP, Control, Parent));
+                                         CreateChildWindow("BUTTON", BS_PUSHBUTTON, Control, Parent));
 }

@@ -1,7 +1,10 @@
-// Check boxes and radio buttons: the window shows the control's check mark;
-// a click in the window checks through the control, which applies the
-// group's rule and raises its event. A disabled one keeps its mark, whatever
-// another program's BM_CLICK did to the window.
+// Check boxes and radio buttons: the window shows the control's check mark.
+// Both are automatic buttons, which turn their own mark at a click: the
+// control takes the mark the window shows, applies the group's rule and
+// raises its event. Each radio button is a group of its own to the system,
+// so that the system unchecks no sibling: the group's rule is the
+// control's. A disabled one keeps its mark, whatever another program's
+// BM_CLICK did to the window.
 #include "platform/win32/peers/StdPeers.h"
 #include "ui/StdControls.h"
 
@@ -12,9 +15,7 @@ public:
     TCheckPeer(TControl& Control, HWND Wnd) : TWin32Peer(Control, Wnd) { KindChanged(ccChecked); }
     bool Reflect(UINT Msg, WPARAM WParam, LPARAM LParam, LRESULT& Result) override {
         if (Msg != WM_COMMAND || HIWORD(WParam) != BN_CLICKED) return TWin32Peer::Reflect(Msg, WParam, LParam, Result);
-        // An automatic check box has already turned its mark; a radio button
-        // is checked by any click on it.
-        bool checked = std::is_same_v<TCheckControl, TRadioButton> || SendMessageA(FWnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        const bool checked = SendMessageA(FWnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
         if (FControl.Enabled()) Check().CheckedFromWindow(checked);
         else Changed(ccChecked);
         Result = 0;
@@ -33,12 +34,12 @@ private:
 
 std::unique_ptr<TControlPeer> CreateCheckBoxPeer(TControl& Control, TControlPeer* Parent) {
     return std::make_unique<TCheckPeer<TCheckBox>>(
-        Control, CreateChildWindow("BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, Control, Parent));
+        Control, CreateChildWindow("BUTTON", BS_AUTOCHECKBOX, Control, Parent));
 }
 
 std::unique_ptr<TControlPeer> CreateRadioButtonPeer(TControl& Control, TControlPeer* Parent) {
     return std::make_unique<TCheckPeer<TRadioButton>>(
-        Control, CreateChildWindow("BUTTON", BS_RADIOBUTTON | WS_TABSTOP, Control, Parent));
+        Control, CreateChildWindow("BUTTON", BS_AUTORADIOBUTTON | WS_GROUP, Control, Parent));
 }
 
 std::unique_ptr<TControlPeer> CreateGroupBoxPeer(TControl& Control, TControlPeer* Parent) {

@@ -1,5 +1,7 @@
 // A one-line edit box: the system's edit control; the user's typing comes
-// back as change notifications.
+// back as change notifications. A box made multi-line only to narrow its
+// text rectangle is still a one-line box for the keys: Tab, Enter and Esc
+// are the window's.
 #include "platform/win32/peers/StdPeers.h"
 
 #include "ui/Edit.h"
@@ -40,6 +42,10 @@ protected:
         }
     }
     bool WindowMessage(UINT Msg, WPARAM WParam, LPARAM LParam, LRESULT& Result) override {
+        if (Msg == WM_GETDLGCODE) {
+            Result = Inherited(Msg, WParam, LParam) & ~DLGC_WANTALLKEYS;
+            return true;
+        }
         if ((Msg == WM_CUT || Msg == WM_PASTE || Msg == WM_CLEAR) && !Edit().AllowsCutAndPaste()) {
             Result = 0;
             return true;
@@ -60,6 +66,6 @@ private:
 std::unique_ptr<TControlPeer> CreateEditPeer(TControl& Control, TControlPeer* Parent) {
     const DWORD lines = static_cast<const TEdit&>(Control).MultiLine() ? ES_MULTILINE : 0;
     return std::make_unique<TEditPeer>(
-        Control, CreateChildWindow("EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_CLIPCHILDREN | lines, Control, Parent,
+        Control, CreateChildWindow("EDIT", ES_AUTOHSCROLL | WS_CLIPCHILDREN | lines, Control, Parent,
                                    WS_EX_CLIENTEDGE));
 }

@@ -119,7 +119,7 @@ private:
 std::unique_ptr<TControlPeer> CreateListViewPeer(TControl& Control, TControlPeer* Parent) {
     const auto& list = static_cast<const TListView&>(Control);
     const DWORD style = LVS_REPORT | LVS_SINGLESEL | LVS_SHAREIMAGELISTS | LVS_NOSORTHEADER | LVS_SHOWSELALWAYS |
-                        (list.ShowColumnHeaders() ? 0 : LVS_NOCOLUMNHEADER) | WS_TABSTOP;
+                        (list.ShowColumnHeaders() ? 0 : LVS_NOCOLUMNHEADER);
     return std::make_unique<TListViewPeer>(Control,
                                            CreateChildWindow(WC_LISTVIEWA, style, Control, Parent, WS_EX_CLIENTEDGE));
 }

@@ -79,5 +79,5 @@ private:
 
 std::unique_ptr<TControlPeer> CreateOwnerDrawButtonPeer(TControl& Control, TControlPeer* Parent) {
     return std::make_unique<TOwnerDrawButtonPeer>(
-        Control, CreateChildWindow("BUTTON", BS_OWNERDRAW | WS_TABSTOP, Control, Parent));
+        Control, CreateChildWindow("BUTTON", BS_OWNERDRAW, Control, Parent));
 }

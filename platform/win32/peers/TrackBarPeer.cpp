@@ -45,6 +45,6 @@ private:
 
 std::unique_ptr<TControlPeer> CreateTrackBarPeer(TControl& Control, TControlPeer* Parent) {
     return std::make_unique<TTrackBarPeer>(
-        Control, CreateChildWindow(TRACKBAR_CLASSA, TBS_HORZ | TBS_AUTOTICKS | TBS_ENABLESELRANGE | WS_TABSTOP,
+        Control, CreateChildWindow(TRACKBAR_CLASSA, TBS_HORZ | TBS_AUTOTICKS | TBS_ENABLESELRANGE,
                                    Control, Parent));
 }

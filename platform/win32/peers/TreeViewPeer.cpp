@@ -102,7 +102,7 @@ private:
 
 std::unique_ptr<TControlPeer> CreateTreeViewPeer(TControl& Control, TControlPeer* Parent) {
     const auto& tree = static_cast<const TTreeView&>(Control);
-    const DWORD style = TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS | WS_TABSTOP |
+    const DWORD style = TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS |
                         (tree.HotTrack() ? TVS_TRACKSELECT : 0) | (tree.ShowToolTips() ? 0 : TVS_NOTOOLTIPS) |
                         (tree.ReadOnly() ? 0 : TVS_EDITLABELS);
     return std::make_unique<TTreeViewPeer>(Control,

@@ -273,6 +273,8 @@ bool TWin32Peer::KeyMessage(UINT Msg, WPARAM WParam, LRESULT& Result) {
         return key == 0;  // swallowed
     }
     char key = static_cast<char>(WParam);
+    // A tab is no character for a window that leaves Tab to the dialog keys.
+    if (key == '\t' && !(WantedKeys(VK_TAB) & (DLGC_WANTTAB | DLGC_WANTALLKEYS))) return true;
     FControl.KeyPress(key);
     if (key == 0) return true;
     if (key != static_cast<char>(WParam)) {
@@ -282,15 +284,37 @@ bool TWin32Peer::KeyMessage(UINT Msg, WPARAM WParam, LRESULT& Result) {
     return false;
 }
 
-// Enter and Esc go to the window's controls (a default or cancel button)
-// unless the focused window wants every key itself (a multi-line edit).
-bool TWin32Peer::DialogKey(WPARAM Key) {
-    if (Key != VK_RETURN && Key != VK_ESCAPE) return false;
+LRESULT TWin32Peer::WantedKeys(WPARAM Key) const {
     MSG message{FWnd, WM_KEYDOWN, Key, 0, 0, {0, 0}};
-    const LRESULT wants = SendMessageA(FWnd, WM_GETDLGCODE, Key, reinterpret_cast<LPARAM>(&message));
-    if (wants & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return false;
+    return SendMessageA(FWnd, WM_GETDLGCODE, Key, reinterpret_cast<LPARAM>(&message));
+}
+
+// The keys of the whole window go to its controls unless the focused window
+// wants them itself: Enter and Esc (a default or cancel button) unless it
+// wants every key, Tab (the focus order) unless it wants tabs, the arrows (a
+// radio group) unless it wants them (an edit, a track bar, a list, the tabs);
+// Ctrl+Tab (the pages) always.
+bool TWin32Peer::DialogKey(WPARAM Key) {
+    const int shift = KeyShiftState();
+    LRESULT own = DLGC_WANTALLKEYS | DLGC_WANTMESSAGE;
+    switch (Key) {
+        case VK_RETURN:
+        case VK_ESCAPE: break;
+        case VK_TAB: own = (shift & ssCtrl) ? 0 : own | DLGC_WANTTAB; break;
+        case VK_LEFT:
+        case VK_UP:
+        case VK_RIGHT:
+        case VK_DOWN: own |= DLGC_WANTARROWS; break;
+        default: return false;
+    }
+    if (own && (WantedKeys(Key) & own)) return false;
     TWinControl* top = TopParent(FControl);
-    return top && top->DialogKey(static_cast<uint16_t>(Key), KeyShiftState());
+    if (!top || !top->DialogKey(static_cast<uint16_t>(Key), shift)) return false;
+    // The focus moved by the keys: the system shows where it is from now on
+    // (Windows 2000 and later hide it until then; earlier ones ignore this).
+    if (Key != VK_RETURN && Key != VK_ESCAPE && top->Handle())
+        SendMessageA(static_cast<HWND>(top->Handle()), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    return true;
 }
 
 // The character's record says whether Alt is held (bit 29).
@@ -365,7 +389,8 @@ HWND CreateChildWindow(const char* ClassName, DWORD Style, TControl& Control, TC
     const TRect& r = Control.BoundsRect();
     DWORD visible = Control.Visible() ? WS_VISIBLE : 0;
     DWORD disabled = Control.Enabled() ? 0 : WS_DISABLED;
-    return CreateWindowExA(ExStyle, ClassName, Control.Caption().c_str(), WS_CHILD | Style | visible | disabled,
+    DWORD tabStop = Control.TabStop() ? WS_TABSTOP : 0;  // for other programs: the focus order is the controls'
+    return CreateWindowExA(ExStyle, ClassName, Control.Caption().c_str(), WS_CHILD | Style | visible | disabled | tabStop,
                            r.Left, r.Top, r.Width(), r.Height(), static_cast<HWND>(Parent->Handle()), nullptr,
                            GetModuleHandleA(nullptr), nullptr);
 }

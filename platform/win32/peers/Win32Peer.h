@@ -55,9 +55,12 @@ private:
     bool MouseMessage(UINT Msg, WPARAM WParam, LPARAM LParam);
     bool ContextMenu(LPARAM LParam);
     bool KeyMessage(UINT Msg, WPARAM WParam, LRESULT& Result);
-    // Offers Enter or Esc, or an accelerator typed with Alt, to the window's
-    // controls; true when one used it up.
+    // Offers a key of the whole window (Enter, Esc, Tab, an arrow), or an
+    // accelerator typed with Alt, to the window's controls; true when one
+    // used it up.
     bool DialogKey(WPARAM Key);
+    // What the window says it handles itself of Key (WM_GETDLGCODE).
+    LRESULT WantedKeys(WPARAM Key) const;
     bool DialogChar(WPARAM Key, LPARAM KeyData);
     void ReadBounds();
     void ApplyHint(bool Remove = false);
@@ -76,7 +79,7 @@ private:
 // The window class of our own windows (forms and self-drawn controls).
 void RegisterPeerClass(const char* Name);
 // A child window of Parent's window for Control, at its bounds, with its
-// caption, visibility and enabling.
+// caption, visibility, enabling and tab stop.
 HWND CreateChildWindow(const char* ClassName, DWORD Style, TControl& Control, TControlPeer* Parent,
                        DWORD ExStyle = 0);
 // Windows' colour for a TColor (system colours resolved).

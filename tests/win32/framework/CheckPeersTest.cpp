@@ -19,16 +19,17 @@ TEST_F(PeerHarness, CheckBoxFollowsUserAndProgram) {
     ASSERT_NE(wnd, nullptr);
     EXPECT_EQ(TextOf(wnd), "Toujours visible?");
     // Window mark, then model state.
-    auto state = [&] { return Mark(wnd) + (box->Checked() ? "x" : "."); };
+    auto state = [&] { return Mark(wnd) + (box->Checked() ? "x" : ".") + Sent(wnd); };
     Run({
             {"user clicks", [&] { Click(wnd); }, "xx", {"click", "mouseup"}},
             {"user clicks again", [&] { Click(wnd); }, "..", {"click", "mouseup"}},
             {"space bar", [&] { Send(wnd, WM_KEYDOWN, VK_SPACE); Send(wnd, WM_KEYUP, VK_SPACE); }, "xx", {"click"}},
             {"BM_CLICK (the system clicks with the mouse messages)", [&] { Send(wnd, BM_CLICK); }, "..", {"click", "mouseup"}},
-            {"program checks", [&] { box->SetChecked(true); }, "xx", {"click"}},
+            {"program checks", [&] { box->SetChecked(true); }, "xx BM_SETCHECK", {"click"}},
             {"program sets the same", [&] { box->SetChecked(true); }, "xx", {}},
-            {"program unchecks", [&] { box->SetChecked(false); }, "..", {"click"}},
-            {"BM_CLICK while disabled", [&] { box->SetEnabled(false); Send(wnd, BM_CLICK); }, "..", {"mouseup"}},
+            {"program unchecks", [&] { box->SetChecked(false); }, ".. BM_SETCHECK", {"click"}},
+            {"BM_CLICK while disabled: the mark comes back", [&] { box->SetEnabled(false); Send(wnd, BM_CLICK); },
+             ".. BM_SETCHECK", {"mouseup"}},
         },
         state);
 }
@@ -54,18 +55,21 @@ TEST_F(PeerHarness, RadioButtonsOfOneParentExcludeEachOther) {
     radios[0]->SetChecked(true);
     Form->Show();
     EXPECT_EQ(TextOf(group->Handle()), "Méthode");
+    // Each button's window mark, its model and what the program sent it.
     auto state = [&] {
         std::string s;
-        for (TRadioButton* r : radios) s += Mark(r->Handle()) + (r->Checked() ? "x" : ".") + " ";
+        for (TRadioButton* r : radios) s += Mark(r->Handle()) + (r->Checked() ? "x" : ".") + Sent(r->Handle()) + " ";
         return s + Mark(outsider->Handle());
     };
     Run({
             {"start", [] {}, "xx .. .. x", {}},
-            {"user picks Manuel", [&] { Click(radios[1]->Handle()); }, ".. xx .. x", {"Manuel"}},
+            {"user picks Manuel: the program unchecks Système", [&] { Click(radios[1]->Handle()); },
+             ".. BM_SETCHECK xx .. x", {"Manuel"}},
             {"user picks Manuel again", [&] { Click(radios[1]->Handle()); }, ".. xx .. x", {}},
-            {"BM_CLICK on Tout", [&] { Send(radios[2]->Handle(), BM_CLICK); }, ".. .. xx x", {"Tout"}},
-            {"program picks Système", [&] { radios[0]->SetChecked(true); }, "xx .. .. x", {"Système"}},
-            {"program unchecks it", [&] { radios[0]->SetChecked(false); }, ".. .. .. x", {}},
+            {"BM_CLICK on Tout", [&] { Send(radios[2]->Handle(), BM_CLICK); }, ".. .. BM_SETCHECK xx x", {"Tout"}},
+            {"program picks Système", [&] { radios[0]->SetChecked(true); }, "xx BM_SETCHECK .. .. BM_SETCHECK x",
+             {"Système"}},
+            {"program unchecks it", [&] { radios[0]->SetChecked(false); }, ".. BM_SETCHECK .. .. x", {}},
         },
         state);
 }

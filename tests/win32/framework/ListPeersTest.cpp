@@ -72,7 +72,7 @@ TEST_F(PeerHarness, ListViewShowsItsRowsAndTakesTheUsersSelection) {
         for (int i = 0; i < Ask(wnd, LVM_GETITEMCOUNT); ++i)
             s += RowText(wnd, i, 0) + ":" + RowText(wnd, i, 1) + "/" + std::to_string(RowImage(wnd, i)) + " ";
         return s + "sel " + std::to_string(Ask(wnd, LVM_GETNEXTITEM, -1, LVNI_SELECTED)) + " model " +
-               std::to_string(list->ItemIndex());
+               std::to_string(list->ItemIndex()) + Sent(wnd);
     };
     const std::string shown = "CPU:Level 2 Cache pas optimisé !/5 WINC:Windows Cache optimisé !/4 ";
     auto rowCentre = [&](int Row) {
@@ -85,9 +85,10 @@ TEST_F(PeerHarness, ListViewShowsItsRowsAndTakesTheUsersSelection) {
             {"user clicks the second row", [&] { POINT p = rowCentre(1); Click(wnd, p.x, p.y); }, shown + "sel 1 model 1",
              {"change"}},
             {"user goes up a row", [&] { Key(wnd, VK_UP); }, shown + "sel 0 model 0", {"change"}},
-            {"program selects none", [&] { list->SetItemIndex(-1); }, shown + "sel -1 model -1", {"change"}},
-            {"a row added", [&] { list->Add().SetCaption("WINP"); }, shown + "WINP:/-1 sel -1 model -1", {}},
-            {"cleared", [&] { list->Clear(); }, "sel -1 model -1", {}},
+            {"program selects none", [&] { list->SetItemIndex(-1); }, shown + "sel -1 model -1 LVM_SETITEMSTATE", {"change"}},
+            {"a row added", [&] { list->Add().SetCaption("WINP"); }, shown + "WINP:/-1 sel -1 model -1 LVM_SETITEMSTATE LVM_SETITEMSTATE",
+             {}},
+            {"cleared", [&] { list->Clear(); }, "sel -1 model -1 LVM_SETITEMSTATE", {}},
         },
         state);
 }
@@ -138,7 +139,7 @@ TEST_F(PeerHarness, TreeViewShowsItsNodesAndTakesTheUsersClicks) {
         if (root) s += " " + itemText(root) + (child ? " > " + itemText(child) : "");
         s += " sel " + (selected ? itemText(selected) : std::string("none"));
         s += " model " + (tree->Selected() ? tree->Selected()->Text() : std::string("none"));
-        return s + (tree->Count() && tree->Item(0)->Expanded() ? " open" : "");
+        return s + (tree->Count() && tree->Item(0)->Expanded() ? " open" : "") + Sent(wnd);
     };
     auto nodeCentre = [&](bool Child) {
         auto item = reinterpret_cast<HTREEITEM>(Ask(wnd, TVM_GETNEXTITEM, TVGN_ROOT, 0));
@@ -157,8 +158,9 @@ TEST_F(PeerHarness, TreeViewShowsItsNodesAndTakesTheUsersClicks) {
              nodes + " sel Torvane XP 3.1.1/0 model Torvane XP 3.1.1 open", {}},
             {"user clicks the link", [&] { POINT p = nodeCentre(true); Click(wnd, p.x, p.y); },
              nodes + " sel Télécharger/3 model Télécharger open", {"change", "click"}},
-            {"program deselects", [&] { tree->SetSelected(nullptr); }, nodes + " sel none model none open", {"change"}},
-            {"cleared", [&] { tree->Clear(); }, "0 nodes sel none model none", {}},
+            {"program deselects", [&] { tree->SetSelected(nullptr); }, nodes + " sel none model none open TVM_SELECTITEM",
+             {"change"}},
+            {"cleared", [&] { tree->Clear(); }, "0 nodes sel none model none TVM_SELECTITEM", {}},
         },
         state);
 }

@@ -32,15 +32,18 @@ TEST_F(PeerHarness, PageControlFollowsTheTabsTheUserClicks) {
         item.pszText = text;
         item.cchTextMax = sizeof text;
         SendMessageA(tabs, TCM_GETITEMA, 1, reinterpret_cast<LPARAM>(&item));
-        return s + " [" + text + "]";
+        return s + " [" + text + "]" + Sent(tabs);
     };
     Run({
             {"start", [] {}, "0 model 0 shown - - [Paramètres]", {}},
             {"user clicks the third tab", [&] { clickTab(2); }, "2 model 2 - - shown [Paramètres]", {"change"}},
             {"user clicks it again", [&] { clickTab(2); }, "2 model 2 - - shown [Paramètres]", {}},
-            {"program selects the first", [&] { pages->SetActivePageIndex(0); }, "0 model 0 shown - - [Paramètres]",
+            {"user moves a tab left with the keys", [&] { Key(tabs, VK_LEFT); }, "1 model 1 - shown - [Paramètres]",
              {"change"}},
-            {"a caption changes", [&] { sheets[1]->SetCaption("Réglages"); }, "0 model 0 shown - - [Réglages]", {}},
+            {"program selects the first", [&] { pages->SetActivePageIndex(0); }, "0 model 0 shown - - [Paramètres] TCM_SETCURSEL",
+             {"change"}},
+            {"a caption changes: the tabs are written again", [&] { sheets[1]->SetCaption("Réglages"); },
+             "0 model 0 shown - - [Réglages] TCM_SETCURSEL", {}},
         },
         state);
 }

@@ -2,7 +2,11 @@
 // Conformance tests of the peers, in the style of Wine's own: a control on a
 // real form, a table of steps (what a user's input sends the window, or what
 // the program sets), and after each step the state that the window and the
-// control must show and the events raised by it.
+// control must show and the events raised by it. A recorder sees every
+// setter message that another window or the program sends a window during a
+// step (not those a window sends itself, as a check box turns its own mark),
+// so that a state can show what the program told the window, and that the
+// user's input is not sent back to the window it came from.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -40,6 +44,19 @@ protected:
     void SetUp() override {
         InitCommonControls();
         Form = App.CreateForm<THarnessForm>();
+        Recorder = SetWindowsHookExA(WH_CALLWNDPROC, RecordSetter, nullptr, GetCurrentThreadId());
+        Returns = SetWindowsHookExA(WH_CALLWNDPROCRET, RecordReturn, nullptr, GetCurrentThreadId());
+    }
+    void TearDown() override {
+        UnhookWindowsHookEx(Recorder);
+        UnhookWindowsHookEx(Returns);
+    }
+    // " <setter>" for each setter message sent to Wnd during the step.
+    static std::string Sent(void* Wnd) {
+        std::string sent;
+        for (const auto& [wnd, name] : SetterLog)
+            if (wnd == Wnd) sent += " " + name;
+        return sent;
     }
     // A handler that records Name each time it runs.
     TNotifyEvent Record(const std::string& Name) {
@@ -50,7 +67,11 @@ protected:
     static LRESULT Send(void* Wnd, UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0) {
         LRESULT result = SendMessageA(static_cast<HWND>(Wnd), Msg, WParam, LParam);
         MSG m;
-        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+            Handling.push_back(m.hwnd);  // a posted message: what the window sends meanwhile is its own
+            DispatchMessageA(&m);
+            Handling.pop_back();
+        }
         return result;
     }
     // A click of the left button at (X, Y) of Wnd's client area. The release
@@ -81,10 +102,33 @@ protected:
         if (action) action();
     }
     static inline std::function<void()> ModalAction;
+    // The messages that set what a window shows.
+    static LRESULT CALLBACK RecordSetter(int Code, WPARAM WParam, LPARAM LParam) {
+        static const std::pair<UINT, const char*> setters[] = {
+            {WM_SETTEXT, "WM_SETTEXT"},         {BM_SETCHECK, "BM_SETCHECK"},          {TBM_SETPOS, "TBM_SETPOS"},
+            {TCM_SETCURSEL, "TCM_SETCURSEL"},   {LVM_SETITEMSTATE, "LVM_SETITEMSTATE"}, {TVM_SELECTITEM, "TVM_SELECTITEM"}};
+        const auto* call = reinterpret_cast<const CWPSTRUCT*>(LParam);
+        if (Code == HC_ACTION) {
+            const bool own = !Handling.empty() && Handling.back() == call->hwnd;
+            for (auto [message, name] : setters)
+                if (call->message == message && !own) SetterLog.emplace_back(call->hwnd, name);
+            Handling.push_back(call->hwnd);
+        }
+        return CallNextHookEx(nullptr, Code, WParam, LParam);
+    }
+    static LRESULT CALLBACK RecordReturn(int Code, WPARAM WParam, LPARAM LParam) {
+        if (Code == HC_ACTION && !Handling.empty()) Handling.pop_back();
+        return CallNextHookEx(nullptr, Code, WParam, LParam);
+    }
+    static inline std::vector<std::pair<void*, std::string>> SetterLog;
+    static inline std::vector<HWND> Handling;  // the windows handling a sent message, innermost last
+    HHOOK Recorder = nullptr;
+    HHOOK Returns = nullptr;
     // Runs the steps in order; State reads the fixture's state after each.
     void Run(const std::vector<TStep>& Steps, const std::function<std::string()>& State) {
         for (const TStep& step : Steps) {
             Events.clear();
+            SetterLog.clear();
             step.Action();
             EXPECT_EQ(State(), step.State) << step.Name;
             EXPECT_EQ(Events, step.Events) << step.Name;

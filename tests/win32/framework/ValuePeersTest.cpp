@@ -27,16 +27,16 @@ TEST_F(PeerHarness, TrackBarFollowsKeysAndProgramOverA32BitRange) {
     auto state = [&] {
         return std::to_string(Ask(wnd, TBM_GETRANGEMIN)) + ".." + std::to_string(Ask(wnd, TBM_GETRANGEMAX)) + " @" +
                std::to_string(Ask(wnd, TBM_GETPOS)) + " sel-" + std::to_string(Ask(wnd, TBM_GETSELEND)) + " model @" +
-               std::to_string(bar->Position());
+               std::to_string(bar->Position()) + Sent(wnd);
     };
     Run({
             {"start", [] {}, "0..512 @256 sel-0 model @256", {}},
             {"right arrow", [&] { Key(wnd, VK_RIGHT); }, "0..512 @257 sel-0 model @257", {"change"}},
             {"home", [&] { Key(wnd, VK_HOME); }, "0..512 @0 sel-0 model @0", {"change"}},
-            {"program", [&] { bar->SetPosition(200); }, "0..512 @200 sel-0 model @200", {"change"}},
+            {"program", [&] { bar->SetPosition(200); }, "0..512 @200 sel-0 model @200 TBM_SETPOS", {"change"}},
             {"selection to the thumb", [&] { bar->SetSelEnd(200); }, "0..512 @200 sel-200 model @200", {}},
             {"range of 2^31 - 1", [&] { bar->SetMax(2147483647); bar->SetPosition(2000000000); },
-             "0..2147483647 @2000000000 sel-200 model @2000000000", {"change"}},
+             "0..2147483647 @2000000000 sel-200 model @2000000000 TBM_SETPOS", {"change"}},
             {"end key at that range", [&] { Key(wnd, VK_END); }, "0..2147483647 @2147483647 sel-200 model @2147483647",
              {"change"}},
         },
@@ -48,16 +48,26 @@ TEST_F(PeerHarness, EditTakesTheUsersTypingAndShowsTheProgramsText) {
     edit->SetParent(Form);
     edit->SetBounds(8, 8, 80, 21);
     edit->SetText("35");
-    edit->OnChange = Record("change");
+    // A handler that holds the text to three characters, as a clamp would.
+    edit->OnChange = TNotifyEvent([this, edit](TObject*) {
+        Events.push_back("change " + edit->Text());
+        if (edit->Text().size() > 3) edit->SetText(edit->Text().substr(0, 3));
+    });
     Form->Show();
     void* wnd = edit->Handle();
     EXPECT_EQ(ClassOf(wnd), "Edit");
-    auto state = [&] { return TextOf(wnd) + "|" + edit->Text(); };
+    auto state = [&] { return TextOf(wnd) + "|" + edit->Text() + Sent(wnd); };
     Run({
             {"start", [] {}, "35|35", {}},
-            {"user types at the end", [&] { Send(wnd, EM_SETSEL, 2, 2); Type(wnd, "0"); }, "350|350", {"change"}},
-            {"user replaces all", [&] { Send(wnd, EM_SETSEL, 0, -1); Type(wnd, "4"); }, "4|4", {"change"}},
-            {"program", [&] { edit->SetText("100"); }, "100|100", {"change"}},
+            {"user types over the whole text", [&] { Send(wnd, EM_SETSEL, 0, -1); Type(wnd, "42"); }, "42|42",
+             {"change 4", "change 42"}},
+            {"user types at the end", [&] { Send(wnd, EM_SETSEL, 2, 2); Type(wnd, "0"); }, "420|420", {"change 420"}},
+            {"backspace", [&] { Type(wnd, "\b"); }, "42|42", {"change 42"}},
+            {"home, then delete", [&] { Key(wnd, VK_HOME); Key(wnd, VK_DELETE); Type(wnd, "1"); }, "12|12",
+             {"change 2", "change 12"}},
+            {"end, then two more", [&] { Key(wnd, VK_END); Type(wnd, "34"); }, "123|123 WM_SETTEXT",
+             {"change 123", "change 1234", "change 123"}},
+            {"program", [&] { edit->SetText("100"); }, "100|100 WM_SETTEXT", {"change 100"}},
             {"program, same text", [&] { edit->SetText("100"); }, "100|100", {}},
             {"read-only refuses typing", [&] { edit->SetReadOnly(true); Type(wnd, "7"); }, "100|100", {}},
         },

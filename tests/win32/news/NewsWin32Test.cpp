@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,10 @@
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32MessageQueue.h"
 #include "platform/win32/Win32WindowSystem.h"
+#include "news/NewsDialog.h"
 #include "tests/fakes/FileResources.h"
+#include "tests/win32/framework/KeyInput.h"
+#include "tests/win32/framework/WindowQueries.h"
 #include "ui/Application.h"
 
 namespace {
@@ -275,4 +279,47 @@ TEST_F(NewsOnWindows, ALinkClickGoesToTheShellAndTheHiddenWindow) {
     Ask(TreeWnd(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(Next(mail, TVGN_CHILD)));
     SendMessageA(hidden, WM_USER + 1, 0, 0);
     EXPECT_EQ(selected.back(), "mailto:author@torvane.example");
+}
+
+// "Update" worked from the keyboard alone, with real key input: Tab reaches
+// it and then the tree, round; the space bar and Enter press it, as
+// another program's BM_CLICK does.
+TEST_F(NewsOnWindows, UpdateIsAButtonThatTabReachesAndTheKeysPress) {
+    MakeFeed(Folder + "TorvaneXP.exe");
+    Feed->SetURL(Address("/NewsFeed.inf"));
+    Feed->ShowNews();
+    TNewsDialog* dialog = Feed->Dialog();
+    void* update = dialog->btnUpdate->Handle();
+    ASSERT_EQ(ClassOf(update), "Button");
+    SetForegroundWindow(static_cast<HWND>(dialog->Handle()));
+    SetFocus(static_cast<HWND>(dialog->Handle()));
+    PumpInput();
+    auto state = [&] {
+        void* focus = GetFocus();
+        const std::string where = focus == update ? "Update" : focus == TreeWnd() ? "tree" : "elsewhere";
+        return where + " " + std::to_string(Ask(TreeWnd(), TVM_GETCOUNT)) + " nodes";
+    };
+    const struct {
+        const char* Name;
+        std::function<void()> Act;
+        const char* State;
+    } steps[] = {
+        {"tab", [] { PressKey(VK_TAB); }, "Update 0 nodes"},
+        {"space bar", [] { PressKey(VK_SPACE); }, "Update 8 nodes"},
+        {"tab", [] { PressKey(VK_TAB); }, "tree 8 nodes"},
+        {"tab, round", [] { PressKey(VK_TAB); }, "Update 8 nodes"},
+        {"shift+tab, round", [] { PressKey(VK_TAB, {VK_SHIFT}); }, "tree 8 nodes"},
+        {"shift+tab", [] { PressKey(VK_TAB, {VK_SHIFT}); }, "Update 8 nodes"},
+        {"another file, then Enter", [&] { Feed->Dialog()->URL = Address("/notfound/NewsFeed.inf"); PressKey(VK_RETURN); },
+         "Update 8 nodes"},
+    };
+    for (const auto& step : steps) {
+        step.Act();
+        EXPECT_EQ(state(), step.State) << step.Name;
+    }
+    EXPECT_EQ(Status(), "Remote server \"Not Found\" error, using previous update") << "Enter pressed it";
+    dialog->tvDirect->Clear();
+    Ask(update, BM_CLICK);
+    PumpInput();
+    EXPECT_EQ(Ask(TreeWnd(), TVM_GETCOUNT), 8) << "BM_CLICK pressed it";
 }
