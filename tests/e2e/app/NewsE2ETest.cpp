@@ -1,5 +1,6 @@
 // The news window of the real program, opened from the about page's button,
-// and a refresh that cannot reach the news server, seen from outside.
+// a refresh that cannot reach the news server, and its release when the
+// session's end is asked for, seen from outside.
 #include <gtest/gtest.h>
 
 #include "tests/e2e/app/ProgramDriver.h"
@@ -52,7 +53,7 @@ TEST(NewsE2E, TheButtonOpensTheNewsWindowWhoseUpdateReportsTheUnreachableServer)
     HWND update = FindDescendant(news, nullptr, "Update");
     ASSERT_NE(update, nullptr);
     EXPECT_EQ(StatusText(program.Process(), status), "");
-    // The flat button answers the mouse only: a click of the user's own.
+    // A click of the user's own.
     RECT button;
     GetWindowRect(update, &button);
     SetCursorPos(button.left + 8, button.top + 8);
@@ -62,7 +63,13 @@ TEST(NewsE2E, TheButtonOpensTheNewsWindowWhoseUpdateReportsTheUnreachableServer)
     EXPECT_EQ(SettledStatus(program.Process(), status), "Connection error, request aborted");
     EXPECT_EQ(SendMessageA(tree, TVM_GETCOUNT, 0, 0), 0);
 
+    // Asked whether the session may end, the program releases the news feed
+    // and its window, and runs on.
+    DWORD_PTR answer = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(main, WM_QUERYENDSESSION, 0, 0, SMTO_BLOCK, 5000, &answer));
+    EXPECT_EQ(answer, 1u);
+    EXPECT_FALSE(IsWindow(news)) << "released with the news feed";
+    EXPECT_TRUE(program.Running());
     PostMessageA(FindDescendant(main, "Button", "&Quitter Torvane XP"), BM_CLICK, 0, 0);
     EXPECT_EQ(program.WaitForExit(), 0);
-    EXPECT_FALSE(IsWindow(news)) << "released with the program";
 }
