@@ -2,7 +2,8 @@
 # Stripped size and memory use of TorvaneXP.exe beside a minimal window
 # program, with the budgets, and beside the same minimal program with the
 # common controls that the window needs (a tab control and a tool-tip window),
-# which shows what the system's common-controls library costs by itself. Sizes are the shipped 32-bit programs'; memory is
+# which shows what the system's common-controls library costs by itself; then
+# the GDI objects that the window holds. Sizes are the shipped 32-bit programs'; memory is
 # measured under the project's Wine on the programs that this machine runs
 # (the 64-bit copies where it runs no 32-bit code). Run after scripts/build.
 set -euo pipefail
@@ -34,3 +35,4 @@ echo "private memory ($wine_arch under Wine): $program_kb KB, minimal window pro
      "difference $((program_kb - minimal_kb)) KB (budget $memory_budget_kb KB)"
 echo "  of which the common controls alone: $((controls_kb - minimal_kb)) KB" \
      "(minimal window program with them: $controls_kb KB); the program beyond that: $((program_kb - controls_kb)) KB"
+"$root/scripts/wine-run" "$running/tests/bench/footprint/gdi_objects.exe"
