@@ -9,21 +9,16 @@
 namespace {
 
 // Selects an object into a DC for one drawing call, then puts the previous
-// one back and deletes what it created.
+// one back.
 class TSelection {
 public:
-    TSelection(HDC DC, HGDIOBJ Object, bool Owned) : FDC(DC), FObject(Object), FOwned(Owned), FOld(SelectObject(DC, Object)) {}
-    ~TSelection() {
-        SelectObject(FDC, FOld);
-        if (FOwned) DeleteObject(FObject);
-    }
+    TSelection(HDC DC, HGDIOBJ Object) : FDC(DC), FOld(SelectObject(DC, Object)) {}
+    ~TSelection() { SelectObject(FDC, FOld); }
     TSelection(const TSelection&) = delete;
     TSelection& operator=(const TSelection&) = delete;
 
 private:
     HDC FDC;
-    HGDIOBJ FObject;
-    bool FOwned;
     HGDIOBJ FOld;
 };
 
@@ -51,10 +46,12 @@ RECT ToRECT(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
 
 }  // namespace
 
-TColor TGdiCanvas::ColorToRGB(TColor Color) const {
+COLORREF ColorRef(TColor Color) {
     if (IsSystemColor(Color)) return GetSysColor(SystemColorIndex(Color));
     return Color & 0xFFFFFF;
 }
+
+TColor TGdiCanvas::ColorToRGB(TColor Color) const { return ColorRef(Color); }
 
 TColor TGdiCanvas::NearestColor(TColor Color) const {
     const COLORREF rgb = ColorToRGB(Color), nearest = GetNearestColor(FDC, rgb);
@@ -75,8 +72,7 @@ TColor TGdiCanvas::Pixels(int X, int Y) const {
 void TGdiCanvas::SetPixels(int X, int Y, TColor Color) { SetPixelV(FDC, X, Y, ColorToRGB(Color)); }
 
 void TGdiCanvas::Line(TPoint From, TPoint To) {
-    TSelection pen(FDC, Pen().Style() == psClear ? GetStockObject(NULL_PEN) : CreatePen(PS_SOLID, 1, ColorToRGB(Pen().Color())),
-                   Pen().Style() != psClear);
+    TSelection pen(FDC, Pen().Style() == psClear ? GetStockObject(NULL_PEN) : FPen.Get(ColorRef(Pen().Color())));
     MoveToEx(FDC, From.X, From.Y, nullptr);
     ::LineTo(FDC, To.X, To.Y);
 }
@@ -87,18 +83,16 @@ void TGdiCanvas::FrameRect(const TRect& Rect) { BrushRect(Rect, ::FrameRect); }
 
 void TGdiCanvas::BrushRect(const TRect& Rect, int(WINAPI* Paint)(HDC, const RECT*, HBRUSH)) {
     if (Brush().Style() == bsClear) return;
-    HBRUSH brush = CreateSolidBrush(ColorToRGB(Brush().Color()));
     RECT r = ToRECT(Rect);
-    Paint(FDC, &r, brush);
-    DeleteObject(brush);
+    Paint(FDC, &r, FBrush.Get(ColorRef(Brush().Color())));
 }
 
 void TGdiCanvas::Rectangle(const TRect& Rect) { RoundRect(Rect, 0, 0); }
 
 void TGdiCanvas::RoundRect(const TRect& Rect, int EllipseWidth, int EllipseHeight) {
     const bool pen = Pen().Style() != psClear, brush = Brush().Style() != bsClear;
-    TSelection penSelection(FDC, pen ? CreatePen(PS_SOLID, 1, ColorToRGB(Pen().Color())) : GetStockObject(NULL_PEN), pen);
-    TSelection brushSelection(FDC, brush ? CreateSolidBrush(ColorToRGB(Brush().Color())) : GetStockObject(NULL_BRUSH), brush);
+    TSelection penSelection(FDC, pen ? FPen.Get(ColorRef(Pen().Color())) : GetStockObject(NULL_PEN));
+    TSelection brushSelection(FDC, brush ? FBrush.Get(ColorRef(Brush().Color())) : GetStockObject(NULL_BRUSH));
     if (EllipseWidth == 0 && EllipseHeight == 0)
         ::Rectangle(FDC, Rect.Left, Rect.Top, Rect.Right, Rect.Bottom);
     else
@@ -153,14 +147,14 @@ void TGdiCanvas::CopyTransparent(const TRect& Dest, const TBitmap& Source, TColo
 }
 
 TSize TGdiCanvas::TextExtent(std::string_view Text) const {
-    TSelection font(FDC, FFonts.Get(Font()), false);
+    TSelection font(FDC, FFont.Get(Font()));
     SIZE size{};
     GetTextExtentPoint32A(FDC, Text.data(), static_cast<int>(Text.size()), &size);
     return {size.cx, size.cy};
 }
 
 TTextMetric TGdiCanvas::TextMetric() const {
-    TSelection font(FDC, FFonts.Get(Font()), false);
+    TSelection font(FDC, FFont.Get(Font()));
     TEXTMETRICA metric{};
     GetTextMetricsA(FDC, &metric);
     return {metric.tmHeight, metric.tmAscent};
@@ -169,7 +163,7 @@ TTextMetric TGdiCanvas::TextMetric() const {
 // The cells are filled with the brush when it is solid (an opaque
 // background), left as they are when it is clear.
 void TGdiCanvas::DrawTextLine(int X, int Y, std::string_view Text, const TRect* Clip) {
-    TSelection font(FDC, FFonts.Get(Font()), false);
+    TSelection font(FDC, FFont.Get(Font()));
     const bool opaque = Brush().Style() == bsSolid;
     const int oldMode = SetBkMode(FDC, opaque ? OPAQUE : TRANSPARENT);
     const COLORREF oldBack = SetBkColor(FDC, ColorToRGB(Brush().Color()));

@@ -3,7 +3,7 @@
 // The canvas does not own the DC.
 #include <windows.h>
 
-#include "platform/win32/GdiFont.h"
+#include "platform/win32/SharedGdi.h"
 #include "ui/Canvas.h"
 
 class TGdiCanvas : public TCanvas {
@@ -33,12 +33,19 @@ protected:
 
 private:
     void StretchFrom(HDC Source, const TRect& Dest, const TRect& SourceRect, DWORD Rop);
-    // Paints Rect with a brush made for the call (FillRect, FrameRect).
+    // Paints Rect with the brush's colour (FillRect, FrameRect).
     void BrushRect(const TRect& Rect, int(WINAPI* Paint)(HDC, const RECT*, HBRUSH));
 
     HDC FDC;
-    mutable TGdiFontCache FFonts;
+    // The program's shared objects, held while the canvas draws with them;
+    // each is selected for one call only, so that another may replace it.
+    mutable TSharedFont FFont;
+    TSharedPen FPen;
+    TSharedBrush FBrush;
 };
+
+// Windows' colour for a TColor, system colours resolved.
+COLORREF ColorRef(TColor Color);
 
 // Gives bitmaps the running system's colours instead of the classic ones.
 void LoadSystemColors();

@@ -1,20 +1,25 @@
 #include "platform/win32/GdiTextRenderer.h"
 
-
 #include <cstring>
 
 #include "platform/win32/GdiCanvas.h"
 #include "ui/Bitmap.h"
 
+// The font held before may go with the new one's taking: it leaves the DC first.
+void TGdiTextRenderer::SelectFont(const TFont& Font) {
+    SelectObject(FDC, GetStockObject(SYSTEM_FONT));
+    SelectObject(FDC, FFont.Get(Font));
+}
+
 TSize TGdiTextRenderer::Extent(const TFont& Font, std::string_view Text) {
-    SelectObject(FDC, FFonts.Get(Font));
+    SelectFont(Font);
     SIZE size{};
     GetTextExtentPoint32A(FDC, Text.data(), static_cast<int>(Text.size()), &size);
     return {size.cx, size.cy};
 }
 
 TTextMetric TGdiTextRenderer::Metric(const TFont& Font) {
-    SelectObject(FDC, FFonts.Get(Font));
+    SelectFont(Font);
     TEXTMETRICA metric{};
     GetTextMetricsA(FDC, &metric);
     return {metric.tmHeight, metric.tmAscent};
@@ -32,7 +37,7 @@ void TGdiTextRenderer::Draw(const TFont& Font, std::string_view Text, int X, int
     for (int y = 0; y < Block.Height; ++y)
         std::memcpy(pixels + static_cast<size_t>(y) * Block.Width, Block.Pixels + static_cast<size_t>(y) * Block.Stride, rowBytes);
     HGDIOBJ oldBitmap = SelectObject(FDC, dib);
-    SelectObject(FDC, FFonts.Get(Font));
+    SelectFont(Font);
     SetTextColor(FDC, PixelToColor(Ink));
     SetBkMode(FDC, Background ? OPAQUE : TRANSPARENT);
     if (Background) SetBkColor(FDC, PixelToColor(*Background));

@@ -3,7 +3,7 @@
 // into a DIB section, the system draws the text onto it, and it comes back.
 #include <windows.h>
 
-#include "platform/win32/GdiFont.h"
+#include "platform/win32/SharedGdi.h"
 #include "ui/TextRenderer.h"
 
 class TGdiTextRenderer : public TTextRenderer {
@@ -19,8 +19,11 @@ public:
               const TPixelBlock& Block) override;
 
 private:
+    // Selects Font into the DC, where it stays until the next call.
+    void SelectFont(const TFont& Font);
+
     HDC FDC;
-    TGdiFontCache FFonts;
+    TSharedFont FFont;
 };
 
 // Bitmaps draw with the running system's colours and fonts, and sizes in

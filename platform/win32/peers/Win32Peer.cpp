@@ -1,7 +1,6 @@
 #include "platform/win32/peers/Win32Peer.h"
 
 #include "platform/win32/GdiCanvas.h"
-#include "platform/win32/GdiFont.h"
 #include "platform/win32/peers/FormPeer.h"
 
 namespace {
@@ -61,13 +60,6 @@ HWND ReflectedChild(HWND Parent, UINT Msg, WPARAM WParam, LPARAM LParam) {
 
 }  // namespace
 
-COLORREF ColorRef(TColor Color) {
-    HDC screen = GetDC(nullptr);
-    COLORREF rgb = TGdiCanvas(screen).ColorToRGB(Color);
-    ReleaseDC(nullptr, screen);
-    return rgb;
-}
-
 TWin32Peer::TWin32Peer(TControl& Control, HWND Wnd) : FControl(Control), FWnd(Wnd) {
     SetPropA(FWnd, PeerProperty, this);
     FInherited = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(FWnd, GWLP_WNDPROC));
@@ -85,8 +77,6 @@ TWin32Peer::~TWin32Peer() {
         RemovePropA(FWnd, PeerProperty);
         DestroyWindow(FWnd);
     }
-    if (FFont) DeleteObject(FFont);
-    if (FBackBrush) DeleteObject(FBackBrush);
 }
 
 TWin32Peer* TWin32Peer::PeerOf(HWND Wnd) { return Wnd ? static_cast<TWin32Peer*>(GetPropA(Wnd, PeerProperty)) : nullptr; }
@@ -136,12 +126,7 @@ bool TWin32Peer::Reflect(UINT Msg, WPARAM WParam, LPARAM, LRESULT& Result) {
     const COLORREF back = ColorRef(FControl.Parent() ? FControl.Parent()->Color() : clBtnFace);
     SetTextColor(dc, ColorRef(FControl.Font().Color()));
     SetBkColor(dc, back);
-    if (!FBackBrush || back != FBackColor) {
-        if (FBackBrush) DeleteObject(FBackBrush);
-        FBackBrush = CreateSolidBrush(back);
-        FBackColor = back;
-    }
-    Result = reinterpret_cast<LRESULT>(FBackBrush);
+    Result = reinterpret_cast<LRESULT>(FBackBrush.Get(back));
     return true;
 }
 
@@ -355,10 +340,7 @@ void TWin32Peer::ApplyHint(bool Remove) {
 }
 
 void TWin32Peer::ApplyFont() {
-    HFONT old = FFont;
-    FFont = CreateGdiFont(FControl.Font());
-    SendMessageA(FWnd, WM_SETFONT, reinterpret_cast<WPARAM>(FFont), TRUE);
-    if (old) DeleteObject(old);
+    SendMessageA(FWnd, WM_SETFONT, reinterpret_cast<WPARAM>(FFont.Get(FControl.Font())), TRUE);
 }
 
 void TWin32Peer::ApplyCursor() {

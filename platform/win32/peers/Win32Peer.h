@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "platform/ControlPeer.h"
+#include "platform/win32/GdiCanvas.h"
 #include "ui/Control.h"
 
 class TWin32Peer : public TControlPeer {
@@ -68,9 +69,8 @@ private:
     void ApplyCursor();
 
     WNDPROC FInherited;
-    HFONT FFont = nullptr;
-    HBRUSH FBackBrush = nullptr;  // the parent's colour, for the system's drawing
-    COLORREF FBackColor = 0;
+    TSharedFont FFont;
+    TSharedBrush FBackBrush;  // the parent's colour, for the system's drawing
     bool FMouseInside = false;
     bool FApplying = false;
     bool FInvalid = false;  // asked to paint, not painted yet
@@ -82,5 +82,3 @@ void RegisterPeerClass(const char* Name);
 // caption, visibility, enabling and tab stop.
 HWND CreateChildWindow(const char* ClassName, DWORD Style, TControl& Control, TControlPeer* Parent,
                        DWORD ExStyle = 0);
-// Windows' colour for a TColor (system colours resolved).
-COLORREF ColorRef(TColor Color);
