@@ -6,6 +6,8 @@
 #include "tests/win32/framework/ObjectCounts.h"
 #include "tests/win32/framework/PeerHarness.h"
 
+#include "platform/win32/SharedGdi.h"
+
 #include "ui/Edit.h"
 #include "ui/Image.h"
 #include "ui/ListView.h"
@@ -63,4 +65,25 @@ TEST_F(PeerHarness, ObjectsInUseStayFlatOverAThousandCyclesOfEveryKind) {
     EXPECT_EQ(FreeGdiHandles(), gdi);
     EXPECT_EQ(ThreadWindows(), windows);
     EXPECT_EQ(HintTools(Form->Handle()), tools);
+}
+
+// Controls of equal fonts share one font, and a font that nobody uses any
+// more goes: bold is made for one label, and goes when it is normal again.
+TEST_F(PeerHarness, ControlsOfEqualFontsShareOneFont) {
+    Form->Show();
+    const size_t fonts = TSharedFont::Count();
+    auto* panel = Add<TPanel>(Form, Bounds(0, 0, 400, 300));
+    TLabel* labels[3];
+    for (int i = 0; i < 3; ++i) labels[i] = Add<TLabel>(panel, Bounds(0, 20 * i, 80, 13));
+    labels[2]->Font().SetStyle(fsBold);
+    panel->CreatePeers(*Windows.PeerFactory());
+    auto font = [](TControl* Control) { return SendMessageA(static_cast<HWND>(Control->Handle()), WM_GETFONT, 0, 0); };
+    EXPECT_EQ(font(labels[0]), font(labels[1]));
+    EXPECT_NE(font(labels[2]), font(labels[0]));
+    EXPECT_EQ(TSharedFont::Count(), fonts + 1);
+    labels[2]->Font().SetStyle(0);
+    EXPECT_EQ(font(labels[2]), font(labels[0]));
+    EXPECT_EQ(TSharedFont::Count(), fonts);
+    delete panel;
+    EXPECT_EQ(TSharedFont::Count(), fonts);
 }
