@@ -15,23 +15,11 @@
 #include "app/Win32Program.h"
 #include "platform/win32/GdiTextRenderer.h"
 #include "sysinfo/WindowsVersion.h"
+#include "tests/win32/framework/DispatchFor.h"
 #include "tests/win32/framework/ObjectCounts.h"
 #include "ui/Application.h"
 
 namespace {
-// Lets the window paint what it has to, for Ms milliseconds.
-void Settle(DWORD Ms) {
-    const DWORD end = GetTickCount() + Ms;
-    MSG message;
-    while (static_cast<LONG>(end - GetTickCount()) > 0) {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(10);
-    }
-}
-
 // The live GDI objects of the process. Under Wine a handle is its table
 // index in the low 16 bits, its kind in the next 8 (listed here) and the
 // entry's reuse count in the top 8.
@@ -71,11 +59,11 @@ int main() {
     const std::set<uintptr_t> before = LiveObjects();
     TfMainMem* form = app.CreateForm<TfMainMem>(real.System, sampler);
     form->Show();
-    Settle(1500);
+    DispatchFor(1500);
     Report("after start", free, before);
     for (int page = 0; page < form->Memoire->PageCount(); ++page) {
         form->Memoire->SetActivePageIndex(page);
-        Settle(300);
+        DispatchFor(300);
     }
     Report("once every page has been shown", free, before);
     return 0;

@@ -6,20 +6,10 @@
 
 #include <initializer_list>
 
-// Dispatches what comes to the thread's queue for a tenth of a second,
-// translating keys into characters (timers go on meanwhile: the queue is
-// never quiet for long).
-inline void PumpInput() {
-    const DWORD end = GetTickCount() + 100;
-    MSG m;
-    while (static_cast<LONG>(end - GetTickCount()) > 0) {
-        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&m);
-            DispatchMessageA(&m);
-        }
-        Sleep(10);
-    }
-}
+#include "tests/win32/framework/DispatchFor.h"
+
+// What the keys bring about: a tenth of a second of the queue's messages.
+inline void PumpInput() { DispatchFor(100); }
 
 // Key pressed and released while the Held keys (VK_SHIFT, VK_CONTROL...) are down.
 inline void PressKey(WORD Key, std::initializer_list<WORD> Held = {}) {
