@@ -17,12 +17,9 @@ std::string Leaf(uint32_t Leaf, uint32_t SubLeaf, uint32_t EAX, uint32_t EBX, ui
     return Line;
 }
 
-// Leaf 0 of a vendor with its highest standard leaf, and leaf 0x80000000.
+// Leaf 0 of Intel with its highest standard leaf, and leaf 0x80000000.
 std::string Intel(uint32_t Highest, uint32_t HighestEx) {
     return Leaf(0, 0, Highest, 0x756E6547, 0x6C65746E, 0x49656E69) + Leaf(0x80000000, 0, HighestEx, 0, 0, 0);
-}
-std::string Amd(uint32_t HighestEx) {
-    return Leaf(0, 0, 1, 0x68747541, 0x444D4163, 0x69746E65) + Leaf(0x80000000, 0, HighestEx, 0, 0, 0);
 }
 
 // The three brand leaves, padded with zero bytes.
@@ -69,16 +66,10 @@ TEST(CpuPageFigures, BrandStringAndCacheLeavesFillOnlyWhatTheIdentificationLacks
          Intel(2, 0x80000003) + AlderLake + Brand("Core") + Cache(4, 0, 1, 1, 48), "Intel Pentium III Xeon",
          "0|0|0|0"},
         {"AMD without the topology extensions bit: the size leaves, not 0x8000001D",
-         Amd(0x8000001E) + Family10h + Leaf(0x80000001, 0, 0, 0, 0, 0) + Brand("AMD Phenom(tm) II X4 940 Processor") +
-             Leaf(0x80000005, 0, 0, 0, 0x40020140, 0x40020140) + Leaf(0x80000006, 0, 0, 0, 0x02008140, 0) +
-             Cache(0x8000001D, 0, 1, 1, 16),
+         Leaf(0, 0, 1, 0x68747541, 0x444D4163, 0x69746E65) + Leaf(0x80000000, 0, 0x8000001E, 0, 0, 0) + Family10h +
+             Brand("AMD Phenom(tm) II X4 940 Processor") + Leaf(0x80000005, 0, 0, 0, 0x40020140, 0x40020140) +
+             Leaf(0x80000006, 0, 0, 0, 0x02008140, 0) + Cache(0x8000001D, 0, 1, 1, 16),
          "AMD Phenom(tm) II X4 940 Processor", "64|64|0|512"},
-        {"AMD with the bit: 0x8000001D; a blank brand names nothing",
-         Amd(0x8000001E) + Family10h + Leaf(0x80000001, 0, 0, 0, 1u << 22, 0) + Brand("    ") +
-             Leaf(0x80000005, 0, 0, 0, 0x40020140, 0x40020140) + Cache(0x8000001D, 0, 1, 1, 16) +
-             Cache(0x8000001D, 1, 1, 2, 16) + Cache(0x8000001D, 2, 2, 3, 2048) + Cache(0x8000001D, 3, 3, 3, 8192) +
-             Leaf(0x8000001D, 4, 0, 0, 0, 0),
-         "AMD ", "16|16|0|2048"},
     };
     for (const auto& Case : Cases) {
         SCOPED_TRACE(Case.Case);
