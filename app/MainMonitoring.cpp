@@ -5,7 +5,9 @@
 
 #include <algorithm>
 
+#include "app/TrayFigure.h"
 #include "core/Rounding.h"
+#include "ui/Locale.h"
 
 namespace {
 // The tray icon's colour by the free percentage.
@@ -13,6 +15,12 @@ TColor FreeColor(int64_t Percent) {
     if (Percent <= 25) return clRed;
     if (Percent <= 45) return clYellow;
     return clLime;
+}
+
+// The tray icon's tool-tip, with the exact figures.
+std::string TrayHint(int64_t FreeMegabytes, int64_t InstalledMegabytes) {
+    return "RAM Libre : " + std::to_string(FreeMegabytes) + " MB" + " sur " + std::to_string(InstalledMegabytes) +
+           " MB" + " RAM Installée";
 }
 
 // The platform's longest timer interval.
@@ -23,9 +31,9 @@ void TfMainMem::Timer1Timer(TObject*) {
     FreeBytes = MemRecovery1->FreeMemory();
     const int64_t total = MemRecovery1->TotalMemory();
     FreePercent = total > 0 ? RoundHalfEven(static_cast<double>(FreeBytes) / total * 100) : 0;
-    const std::string megabytes = std::to_string(RoundHalfEven(static_cast<double>(FreeBytes) / 1024 / 1024));
-    const std::string trayText = megabytes.substr(0, 5);
-    TrayIcon1->SetHint("RAM Libre : " + trayText + " MB" + " sur " + std::to_string(InstalledMB) + " MB" + " RAM Installée");
+    const int64_t megabytes = RoundHalfEven(static_cast<double>(FreeBytes) / 1024 / 1024);
+    const std::string trayText = TrayFigure(megabytes, DecimalSeparator());
+    TrayIcon1->SetHint(TrayHint(megabytes, InstalledMB));
     PerfChart1->Plot(static_cast<int32_t>(FreePercent), static_cast<int32_t>(CpuPercent), SpinEdit1->Value());
     if (!DefragRunning) Gauge1->SetPosition(static_cast<int32_t>(FreePercent));
     if (FreeBytes != ShownFreeBytes) {
@@ -33,7 +41,7 @@ void TfMainMem::Timer1Timer(TObject*) {
         TrayIcon1->SetColor(FreeColor(FreePercent));
         TrayIcon1->SetText(trayText);
     }
-    BoldLabel3->SetCaption(megabytes + " MB");
+    BoldLabel3->SetCaption(std::to_string(megabytes) + " MB");
 }
 
 // A failing sample falls back on the estimate; the figure is a percentage

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cpu/CpuFeatureTable.h"
+#include "cpu/CpuPageFigures.h"
 
 void TfMainMem::ShowVendorLogo() {
     const std::pair<const char*, TImage*> logos[] = {
@@ -17,15 +18,17 @@ void TfMainMem::ShowVendorLogo() {
 }
 
 void TfMainMem::GetCpuInfo() {
-    lblName->SetCaption(CpuInfo1->FullName());
+    TCpuidAPI processor(FSystem.Cpu);
+    const TCpuPageFigures shown = CpuPageFigures(*CpuInfo1, processor);
+    lblName->SetCaption(shown.Name);
     LblMMX->SetCaption(CpuInfo1->MMX() ? "MMX Instructions Supportées" : "MMX Instructions pas supported");
     lblSIMD->SetCaption(CpuInfo1->FeatureSet().SIMD() ? "SIMD Instructions Supportées"
                                                       : "SIMD Instructions pas supportées");
     lbl3DNow->SetCaption(CpuInfo1->FeatureSetEx().AMD3DNow() ? "3DNow! Instructions Supportées"
                                                              : "3DNow! Instructions pas supportées");
-    const TCpuCacheInfo& cache = CpuInfo1->Cache();
+    const TCacheSizes& cache = shown.Caches;
     const std::pair<TLabel*, int32_t> sizes[] = {
-        {lblL1Code, cache.L1Code()}, {lblL1Data, cache.L1Data()}, {lblLevel1, cache.Level1()}, {lblLevel2, cache.Level2()}};
+        {lblL1Code, cache.L1Code}, {lblL1Data, cache.L1Data}, {lblLevel1, cache.Level1}, {lblLevel2, cache.Level2}};
     for (auto [label, kilobytes] : sizes) label->SetCaption(std::to_string(kilobytes) + " Kb");
     ListView1->BeginUpdate();
     for (const TCpuFeatureRow& row : CpuFeatureTable) AddFeature2(row.Code, row.Description, row.Supported(*CpuInfo1));

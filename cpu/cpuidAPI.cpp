@@ -33,13 +33,13 @@ bool TCpuidAPI::QueryLeaf(uint32_t Leaf, uint8_t Count, TCPUIDRegs& Regs) {
         FLastError = leLeafRefused;
         return false;
     }
-    for (int Run = 0; Run < Count; ++Run) Regs = FSources.Cpuid.Execute(Leaf);
+    for (int Run = 0; Run < Count; ++Run) Regs = FSources.Cpuid.Execute(Leaf, 0);
     FLastError = leNone;
     return true;
 }
 
-TCPUIDRegs TCpuidAPI::ExecuteLeaf(uint32_t Leaf) {
-    if (CPUIDPresent()) return FSources.Cpuid.Execute(Leaf);
+TCPUIDRegs TCpuidAPI::ExecuteLeaf(uint32_t Leaf, uint32_t SubLeaf) {
+    if (CPUIDPresent()) return FSources.Cpuid.Execute(Leaf, SubLeaf);
     FLastError = leNoCpuid;
     return {};
 }

@@ -22,7 +22,7 @@ public:
     // checks pass; sets LastError either way.
     bool QueryLeaf(uint32_t Leaf, uint8_t Count, TCPUIDRegs& Regs);
     // Executes the leaf with only the presence test; zeros without CPUID.
-    TCPUIDRegs ExecuteLeaf(uint32_t Leaf);
+    TCPUIDRegs ExecuteLeaf(uint32_t Leaf, uint32_t SubLeaf = 0);
     int32_t LastError() const { return FLastError; }
 
     uint32_t HighestLeaf() { return ExecuteLeaf(cpuidMaxLevel).EAX; }
@@ -61,3 +61,10 @@ private:
 };
 
 inline bool FeatureBit(uint32_t Word, int Bit) { return (Word >> Bit) & 1u; }
+
+// Whether the processor has the extended leaf: one above the highest it
+// reports answers with another leaf's figures.
+inline bool HasExtendedLeaf(TCpuidAPI& Api, uint32_t Leaf) {
+    const uint32_t Highest = Api.HighestLeafEx();
+    return Highest >= Leaf && Highest <= 0x8000FFFFu;
+}

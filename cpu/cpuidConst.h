@@ -15,3 +15,10 @@ constexpr uint32_t cpuidBrandString2 = 0x80000003;
 constexpr uint32_t cpuidBrandString3 = 0x80000004;
 constexpr uint32_t cpuidL1Cache = 0x80000005;
 constexpr uint32_t cpuidL2Cache = 0x80000006;
+
+// Read for the processor page, beside the identification: one cache per
+// sub-leaf (Intel and others; AMD's own leaf, where its topology extensions
+// bit says it is there).
+constexpr uint32_t cpuidCacheParameters = 4;
+constexpr uint32_t cpuidCacheParametersAMD = 0x8000001D;
+constexpr int cpuidTopologyExtensionsBit = 22;  // of ECX of leaf 0x80000001

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "cpu/cpuidCacheLeaves.h"
+
 namespace {
 
 constexpr std::string_view Blanks = " \t\r";
@@ -74,10 +76,11 @@ void ReadLeaf(std::string_view Text, TCpuidDump& Dump, int Line) {
         Colon == std::string_view::npos ? std::vector<std::string_view>{} : Words(Text.substr(Colon + 1));
     if (Head.size() != 2 || Registers.size() != 4)
         throw TCpuidDumpError(Line, "expected 'LEAF SUBLEAF: EAX EBX ECX EDX'");
-    uint32_t Leaf = HexWord(Head[0], Line);
-    HexWord(Head[1], Line);  // any sub-leaf answers as the first
-    Dump.AddLeaf(Leaf, {HexWord(Registers[0], Line), HexWord(Registers[1], Line), HexWord(Registers[2], Line),
-                        HexWord(Registers[3], Line)});
+    uint32_t Leaf = HexWord(Head[0], Line), SubLeaf = HexWord(Head[1], Line);
+    Dump.AddLeaf(Leaf,
+                 {HexWord(Registers[0], Line), HexWord(Registers[1], Line), HexWord(Registers[2], Line),
+                  HexWord(Registers[3], Line)},
+                 SubLeaf);
 }
 
 }  // namespace
@@ -96,9 +99,10 @@ TCpuidDump TCpuidDump::Parse(std::string_view Text) {
     return Dump;
 }
 
-TCPUIDRegs TCpuidDump::Execute(uint32_t Leaf) {
-    auto Found = FLeaves.find(Leaf);
-    return Found == FLeaves.end() ? TCPUIDRegs{} : Found->second;
+TCPUIDRegs TCpuidDump::Execute(uint32_t Leaf, uint32_t SubLeaf) {
+    if (auto Listed = FSubLeaves.find({Leaf, SubLeaf}); Listed != FSubLeaves.end()) return Listed->second;
+    auto First = FLeaves.find(Leaf);
+    return First == FLeaves.end() ? TCPUIDRegs{} : First->second;
 }
 
 namespace {
@@ -109,16 +113,24 @@ std::string Hex8(uint32_t Value) {
     return text;
 }
 
+// Sub-leaf 0, and for a cache leaf each next one up to the first that
+// describes no cache.
+void RecordLeaf(TCpuidSource& Source, uint32_t Leaf, std::string& Text) {
+    const bool Caches = Leaf == cpuidCacheParameters || Leaf == cpuidCacheParametersAMD;
+    for (uint32_t SubLeaf = 0; SubLeaf < MaxCacheSubLeaves; ++SubLeaf) {
+        TCPUIDRegs Regs = Source.Execute(Leaf, SubLeaf);
+        Text += Hex8(Leaf) + " " + Hex8(SubLeaf) + ": " + Hex8(Regs.EAX) + " " + Hex8(Regs.EBX) + " " + Hex8(Regs.ECX) +
+                " " + Hex8(Regs.EDX) + "\n";
+        if (!Caches || CacheType(Regs) == ctNoCache) return;
+    }
+}
+
 // Leaves First to the highest that First reports, within the record's limit.
 void RecordRange(TCpuidSource& Source, uint32_t First, std::string& Text) {
-    uint32_t Highest = Source.Execute(First).EAX;
+    uint32_t Highest = Source.Execute(First, 0).EAX;
     if (Highest < First || Highest - First >= TCpuidDump::MaxRecordedLeaves)
         Highest = Highest < First ? First : First + TCpuidDump::MaxRecordedLeaves - 1;
-    for (uint32_t Leaf = First; Leaf <= Highest; ++Leaf) {
-        TCPUIDRegs Regs = Source.Execute(Leaf);
-        Text += Hex8(Leaf) + " 00000000: " + Hex8(Regs.EAX) + " " + Hex8(Regs.EBX) + " " + Hex8(Regs.ECX) + " " +
-                Hex8(Regs.EDX) + "\n";
-    }
+    for (uint32_t Leaf = First; Leaf <= Highest; ++Leaf) RecordLeaf(Source, Leaf, Text);
 }
 }  // namespace
 

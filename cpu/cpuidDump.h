@@ -5,12 +5,13 @@
 //   # processors: N        the system's processor count (default 1)
 //   # processor-type: N    the system's processor type (default 586)
 //   # no-cpuid             the processor has no CPUID
-// The first line of a leaf answers every execution of it, whatever its
-// sub-leaf; a leaf not listed answers four zero words.
+// A leaf answers a listed sub-leaf with that sub-leaf's first line and any
+// other with the leaf's first line; a leaf not listed answers four zero words.
 #include <map>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "cpu/cpuidSource.h"
 
@@ -29,22 +30,27 @@ public:
     // Throws TCpuidDumpError at the first malformed line.
     static TCpuidDump Parse(std::string_view Text);
     // Source's standard and extended leaves up to the highest each reports
-    // (at most MaxRecordedLeaves of each), with the system's figures, in the
-    // form Parse reads.
+    // (at most MaxRecordedLeaves of each; the cache leaves' sub-leaves up to
+    // the first that describes none, as many at most), with the system's
+    // figures, in the form Parse reads.
     static std::string Record(TCpuidSource& Source, const TCpuSystemInfo& System);
     static constexpr uint32_t MaxRecordedLeaves = 64;
 
     bool Present() const override { return FPresent; }
-    TCPUIDRegs Execute(uint32_t Leaf) override;
+    TCPUIDRegs Execute(uint32_t Leaf, uint32_t SubLeaf) override;
 
     void SetPresent(bool Value) { FPresent = Value; }
-    // Keeps the first registers given for a leaf.
-    void AddLeaf(uint32_t Leaf, const TCPUIDRegs& Regs) { FLeaves.try_emplace(Leaf, Regs); }
+    // Keeps the first registers given for a leaf, and for a sub-leaf.
+    void AddLeaf(uint32_t Leaf, const TCPUIDRegs& Regs, uint32_t SubLeaf = 0) {
+        FLeaves.try_emplace(Leaf, Regs);
+        FSubLeaves.try_emplace({Leaf, SubLeaf}, Regs);
+    }
     const TCpuSystemInfo& SystemInfo() const { return FSystemInfo; }
     void SetSystemInfo(const TCpuSystemInfo& Value) { FSystemInfo = Value; }
 
 private:
     std::map<uint32_t, TCPUIDRegs> FLeaves;
+    std::map<std::pair<uint32_t, uint32_t>, TCPUIDRegs> FSubLeaves;
     bool FPresent = true;
     TCpuSystemInfo FSystemInfo;
 };

@@ -49,10 +49,9 @@ bool TProcessorCpuid::Present() const {
     return ((Before ^ After) & IdFlag) != 0;
 }
 
-TCPUIDRegs TProcessorCpuid::Execute(uint32_t Leaf) {
+TCPUIDRegs TProcessorCpuid::Execute(uint32_t Leaf, uint32_t SubLeaf) {
     TCPUIDRegs R;
-    // No leaf used here has sub-leaves; ECX is cleared so that answers repeat.
-    asm volatile("cpuid" : "=a"(R.EAX), "=b"(R.EBX), "=c"(R.ECX), "=d"(R.EDX) : "a"(Leaf), "c"(0));
+    asm volatile("cpuid" : "=a"(R.EAX), "=b"(R.EBX), "=c"(R.ECX), "=d"(R.EDX) : "a"(Leaf), "c"(SubLeaf));
     return R;
 }
 

@@ -5,7 +5,7 @@
 class TProcessorCpuid : public TCpuidSource, public TTimeStampCounter {
 public:
     bool Present() const override;
-    TCPUIDRegs Execute(uint32_t Leaf) override;
+    TCPUIDRegs Execute(uint32_t Leaf, uint32_t SubLeaf) override;
     uint64_t ReadTimeStampCounter() override;
 };
 

@@ -18,8 +18,10 @@ public:
     virtual ~TCpuidSource() = default;
     // The flags register's bit 21 can be toggled.
     virtual bool Present() const = 0;
-    // Executes a leaf; only called when Present() is true.
-    virtual TCPUIDRegs Execute(uint32_t Leaf) = 0;
+    // Executes a leaf with SubLeaf in ECX, which only the leaves that describe
+    // several things one by one (the caches of leaf 4) read; only called when
+    // Present() is true.
+    virtual TCPUIDRegs Execute(uint32_t Leaf, uint32_t SubLeaf) = 0;
 };
 
 class TTimeStampCounter {

@@ -2,6 +2,8 @@
 
 #include <unordered_map>
 
+#include "core/Blanks.h"
+
 namespace {
 
 std::string LowerAscii(std::string_view Text) {
@@ -41,13 +43,6 @@ void AddLinks(const TNewsKeys& Keys, int Item, TNewsItem& Into) {
 }
 
 }  // namespace
-
-std::string TrimBlanks(std::string_view Text) {
-    auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    while (!Text.empty() && blank(Text.front())) Text.remove_prefix(1);
-    while (!Text.empty() && blank(Text.back())) Text.remove_suffix(1);
-    return std::string(Text);
-}
 
 std::vector<std::string> SplitNewsLines(std::string_view Text) {
     std::vector<std::string> lines;

@@ -37,5 +37,3 @@ bool IsNotFoundPage(const std::vector<std::string>& Lines);
 // The headings with their links, in the order of their numbers; a heading
 // whose value is empty hides its links, a link without a bar is skipped.
 std::vector<TNewsItem> ParseNews(const std::vector<std::string>& Lines);
-// Without the characters up to the blank at either end.
-std::string TrimBlanks(std::string_view Text);

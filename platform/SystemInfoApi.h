@@ -19,6 +19,18 @@ struct TOsVersionInfo {
     uint32_t MajorVersion = 0;
     uint32_t MinorVersion = 0;
     std::string CSDVersion;  // as reported, blanks included
+    uint32_t BuildNumber = 0;
+};
+
+// Product types of the extended record.
+constexpr uint8_t VER_NT_WORKSTATION_TYPE = 1;
+constexpr uint8_t VER_NT_DOMAIN_CONTROLLER_TYPE = 2;
+constexpr uint8_t VER_NT_SERVER_TYPE = 3;
+
+// GetVersionExA's extended record, as far as it is read.
+struct TOsVersionInfoEx {
+    uint32_t ServicePackMajor = 0;
+    uint8_t ProductType = 0;
 };
 
 // -1 for a figure that cannot be queried.
@@ -33,9 +45,9 @@ public:
 
     // GetVersionExA with the basic record; false when the call fails.
     virtual bool GetVersion(TOsVersionInfo& Info) = 0;
-    // GetVersionExA with the extended record (Windows 2000 and later); false
-    // when the call fails.
-    virtual bool GetServicePackMajor(uint32_t& ServicePackMajor) = 0;
+    // GetVersionExA with the extended record (NT 4 SP6, Windows 2000 and
+    // later); false when the call fails.
+    virtual bool GetExtendedVersion(TOsVersionInfoEx& Info) = 0;
     // Product version of the loaded kernel32.dll's version resource, major in
     // the high 16 bits; 0 when any step fails or the fixed record is not
     // 52 bytes long.

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <iterator>
 
+#include "core/Blanks.h"
 #include "platform/PerformanceApi.h"  // the platform identifiers
 
 namespace {
@@ -26,18 +27,41 @@ constexpr const char* VersionNames[] = {
     "Windows NT 4.%u",
     "Windows 2000",
     "Windows XP",
+    nullptr,  // from LaterNames
 };
-static_assert(std::size(VersionNames) == OsWinXP + 1);
+static_assert(std::size(VersionNames) == OsWinLater + 1);
+
+// The NT versions after XP: a row names its version from its build on, until
+// a later row of the same version takes over.
+struct TLaterName {
+    uint32_t Major, Minor, FromBuild;
+    const char* Workstation;
+    const char* Server;
+};
+constexpr TLaterName LaterNames[] = {
+    {5, 2, 0, "Windows XP", "Windows Server 2003"},  // XP x64 is a 5.2 workstation
+    {6, 0, 0, "Windows Vista", "Windows Server 2008"},
+    {6, 1, 0, "Windows 7", "Windows Server 2008 R2"},
+    {6, 2, 0, "Windows 8", "Windows Server 2012"},
+    {6, 3, 0, "Windows 8.1", "Windows Server 2012 R2"},
+    {10, 0, 0, "Windows 10", "Windows Server 2016"},
+    {10, 0, 17763, "Windows 10", "Windows Server 2019"},
+    {10, 0, 20348, "Windows 10", "Windows Server 2022"},
+    {10, 0, 22000, "Windows 11", "Windows Server 2022"},
+    {10, 0, 26100, "Windows 11", "Windows Server 2025"},
+};
+
+std::string LaterName(const TWindowsVersion& Version) {
+    const TLaterName* Found = nullptr;
+    for (const TLaterName& Row : LaterNames)
+        if (Row.Major == Version.MajorVersion && Row.Minor == Version.MinorVersion &&
+            Row.FromBuild <= Version.BuildNumber)
+            Found = &Row;
+    if (Found) return Version.Server ? Found->Server : Found->Workstation;
+    return "Windows NT " + std::to_string(Version.MajorVersion) + "." + std::to_string(Version.MinorVersion);
+}
 
 TWindowsVersion Running;
-
-bool IsBlank(char C) { return static_cast<unsigned char>(C) <= ' '; }
-
-std::string Trimmed(const std::string& Text) {
-    const auto First = std::find_if_not(Text.begin(), Text.end(), IsBlank);
-    const auto Last = std::find_if_not(Text.rbegin(), Text.rend(), IsBlank).base();
-    return First < Last ? std::string(First, Last) : std::string();
-}
 
 TOsVersion Windows95Family(uint32_t Minor, const std::string& ServicePack, uint32_t KernelVersion) {
     if (Minor < 10) return ServicePack == "B" ? OsWin95OSR2 : OsWin95;
@@ -61,7 +85,7 @@ TOsVersion NtFamily(uint32_t Major, uint32_t Minor) {
     if (Major == 4) return OsWinNT4;
     if (Major == 5 && Minor == 0) return OsWin2000;
     if (Major == 5 && Minor == 1) return OsWinXP;
-    return OsOther;
+    return Major > 5 || (Major == 5 && Minor > 1) ? OsWinLater : OsOther;
 }
 
 // The DWORD "CSDVersion", or 0 when the key or a DWORD value is missing.
@@ -94,13 +118,20 @@ TWindowsVersion DetectWindowsVersion(TSystemInfoApi& System) {
     TOsVersionInfo Info;
     if (!System.GetVersion(Info)) Info = {};
     TWindowsVersion Result;
+    Result.MajorVersion = Info.MajorVersion;
     Result.MinorVersion = Info.MinorVersion;
+    Result.BuildNumber = Info.BuildNumber;
     Result.OnNtPlatform = Info.PlatformId == VER_PLATFORM_WIN32_NT_ID;
     if (!Result.OnNtPlatform) Result.KernelProductVersion = System.KernelProductVersion();
     if (Info.PlatformId == VER_PLATFORM_WIN32_WINDOWS_ID)
-        Result.OsVersion = Windows95Family(Info.MinorVersion, Trimmed(Info.CSDVersion), Result.KernelProductVersion);
+        Result.OsVersion = Windows95Family(Info.MinorVersion, TrimBlanks(Info.CSDVersion), Result.KernelProductVersion);
     else if (Result.OnNtPlatform)
         Result.OsVersion = NtFamily(Info.MajorVersion, Info.MinorVersion);
+    // Servers and workstations share their versions after XP.
+    TOsVersionInfoEx Extended;
+    if (Result.OsVersion == OsWinLater && System.GetExtendedVersion(Extended))
+        Result.Server =
+            Extended.ProductType == VER_NT_SERVER_TYPE || Extended.ProductType == VER_NT_DOMAIN_CONTROLLER_TYPE;
     Result.OnWindows98 = Result.OsVersion == OsWin98;
     Result.OnWindows2000 = Result.OsVersion == OsWin2000;
     Result.OnWindowsXP = Result.OsVersion == OsWinXP;
@@ -112,15 +143,16 @@ void InitWindowsVersion(TSystemInfoApi& System) { Running = DetectWindowsVersion
 const TWindowsVersion& RunningWindowsVersion() { return Running; }
 
 std::string OsVersionName(const TWindowsVersion& Version) {
+    if (Version.OsVersion == OsWinLater) return LaterName(Version);
     char Name[32];
     std::snprintf(Name, sizeof Name, VersionNames[Version.OsVersion], Version.MinorVersion);
     return Name;
 }
 
 uint32_t ServicePackNumber(TSystemInfoApi& System, TRegistryApi& Registry, const TWindowsVersion& Version) {
-    if (Version.OnWindows2000 || Version.OnWindowsXP) {
-        uint32_t Major = 0;
-        return System.GetServicePackMajor(Major) ? Major : 0;
+    if (Version.OnWindows2000 || Version.OnWindowsXP || Version.OsVersion == OsWinLater) {
+        TOsVersionInfoEx Extended;
+        return System.GetExtendedVersion(Extended) ? Extended.ServicePackMajor : 0;
     }
     return CsdServicePack(CsdVersionValue(Registry));
 }

@@ -20,11 +20,15 @@ enum TOsVersion {
     OsWinNT4,
     OsWin2000,
     OsWinXP,
+    OsWinLater,  // NT after XP, named by version, build and product type
 };
 
 struct TWindowsVersion {
     TOsVersion OsVersion = OsOther;
+    uint32_t MajorVersion = 0;
     uint32_t MinorVersion = 0;  // fills in the NT names
+    uint32_t BuildNumber = 0;
+    bool Server = false;  // a server product type, read for the NT versions after XP
     bool OnNtPlatform = false;  // platform 2, whatever the version
     bool OnWindows98 = false;   // first edition only, not SE
     bool OnWindows2000 = false;
@@ -40,10 +44,11 @@ TWindowsVersion DetectWindowsVersion(TSystemInfoApi& System);
 void InitWindowsVersion(TSystemInfoApi& System);
 const TWindowsVersion& RunningWindowsVersion();
 
-// "Windows 98 SE", "Windows NT 4.0"...; empty for OsOther.
+// "Windows 98 SE", "Windows NT 4.0", "Windows Server 2012 R2"...; empty for
+// OsOther.
 std::string OsVersionName(const TWindowsVersion& Version);
 
-// The extended version record on 2000 and XP, elsewhere the registry's
+// The extended version record on 2000 and later, elsewhere the registry's
 // "CSDVersion"; 0 when neither tells.
 uint32_t ServicePackNumber(TSystemInfoApi& System, TRegistryApi& Registry, const TWindowsVersion& Version);
 // "SP6"; empty below 1.

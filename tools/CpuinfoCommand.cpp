@@ -48,9 +48,11 @@ void WriteHelp(std::ostream& Out) {
            "  # processors: N       the system's processor count (default 1)\n"
            "  # processor-type: N   the system's dwProcessorType (default 586)\n"
            "  # no-cpuid            the processor has no CPUID instruction\n"
-           "The first line of a leaf answers every execution of that leaf; a leaf not\n"
-           "listed answers four zero words. A malformed line is reported with its\n"
-           "number and ends the command with exit code 1; a wrong command line gives 2.\n"
+           "A leaf answers a listed sub-leaf with that sub-leaf's first line and any\n"
+           "other with its own first line; a leaf not listed answers four zero words.\n"
+           "The cache leaves (4, 8000001D) are recorded up to their first empty\n"
+           "sub-leaf. A malformed line is reported with its number and ends the\n"
+           "command with exit code 1; a wrong command line gives 2.\n"
            "\n"
            "Features:\n";
     for (const TCpuFeatureRow& Row : CpuFeatureTable) {

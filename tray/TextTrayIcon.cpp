@@ -72,30 +72,38 @@ void TTextTrayIcon::Redraw() {
     SetIcon(icon);
 }
 
+TColor TTextTrayIcon::BackgroundColor() const {
+    return FColor == clNone || FColor == FFont.Color() ? InvertedFontColor() : FColor;
+}
+
 void TTextTrayIcon::RenderTextBitmap() {
     TBitmap bitmap(IconSize, IconSize);
-    FMaskColor = FColor == clNone || FColor == FFont.Color() ? InvertedFontColor() : FColor;
-    TCanvas& c = bitmap.Canvas();
-    c.Brush().SetColor(FMaskColor);
-    c.FillRect(Bounds(0, 0, IconSize, IconSize));
-    c.Font().Assign(FFont);
+    FMaskColor = BackgroundColor();
+    PaintText(bitmap.Canvas());
+    FTextBitmap.Assign(bitmap);
+}
+
+void TTextTrayIcon::PaintText(TCanvas& Canvas) const {
+    Canvas.Brush().SetColor(BackgroundColor());
+    Canvas.FillRect(Bounds(0, 0, IconSize, IconSize));
+    Canvas.Font().Assign(FFont);
     // The text's cells are filled with the background, as an opaque text is drawn.
     if (FText.find('\r') != std::string::npos) {
         const std::vector<std::string> lines = Lines(FText);
-        const int lineHeight = c.TextHeight(std::string_view(FText).substr(FText.find('\r'))) + FOptions.LineDistance();
+        const int lineHeight =
+            Canvas.TextHeight(std::string_view(FText).substr(FText.find('\r'))) + FOptions.LineDistance();
         const int top = (15 - static_cast<int>(lines.size()) * lineHeight) / 2 + FOptions.OffsetY();
         for (size_t i = 0; i < lines.size(); ++i)
-            c.TextOut((15 - c.TextWidth(lines[i])) / 2 + FOptions.OffsetX(), top + static_cast<int>(i) * lineHeight,
-                      lines[i]);
+            Canvas.TextOut((15 - Canvas.TextWidth(lines[i])) / 2 + FOptions.OffsetX(),
+                           top + static_cast<int>(i) * lineHeight, lines[i]);
     } else {
-        const TSize size = c.TextExtent(FText);
-        c.TextOut((15 - size.Width) / 2 + FOptions.OffsetX(), (15 - size.Height) / 2 + FOptions.OffsetY(), FText);
+        const TSize size = Canvas.TextExtent(FText);
+        Canvas.TextOut((15 - size.Width) / 2 + FOptions.OffsetX(), (15 - size.Height) / 2 + FOptions.OffsetY(), FText);
     }
     if (FBorder) {
-        c.Brush().SetColor(FBorderColor);
-        c.FrameRect(Bounds(0, 0, IconSize, IconSize));
+        Canvas.Brush().SetColor(FBorderColor);
+        Canvas.FrameRect(Bounds(0, 0, IconSize, IconSize));
     }
-    FTextBitmap.Assign(bitmap);
 }
 
 // The background icon on a square of the background colour, the text and

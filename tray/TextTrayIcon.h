@@ -58,12 +58,18 @@ public:
     const TBitmap& TextBitmap() const { return FTextBitmap; }
     // Renders the text and hands the new icon on.
     void Redraw();
+    // Draws the picture's square, text and frame onto Canvas, 16 x 16 from
+    // its origin, as the icon shows them.
+    void PaintText(TCanvas& Canvas) const;
 
 protected:
     virtual void RenderTextBitmap();
 
 private:
     TColor InvertedFontColor() const;
+    // The square's colour: Color, or the font's colour inverted where the two
+    // would not tell apart.
+    TColor BackgroundColor() const;
     void ComposeWithBackground(TIcon& Result) const;
 
     TFont FFont;

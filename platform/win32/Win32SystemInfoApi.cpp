@@ -45,16 +45,17 @@ bool TWin32SystemInfoApi::GetVersion(TOsVersionInfo& Info) {
     OSVERSIONINFOA Version{};
     Version.dwOSVersionInfoSize = sizeof(Version);
     if (!::GetVersionExA(&Version)) return false;
-    Info = {Version.dwPlatformId, Version.dwMajorVersion, Version.dwMinorVersion, Version.szCSDVersion};
+    Info = {Version.dwPlatformId, Version.dwMajorVersion, Version.dwMinorVersion, Version.szCSDVersion,
+            Version.dwBuildNumber};
     return true;
 }
 
-bool TWin32SystemInfoApi::GetServicePackMajor(uint32_t& ServicePackMajor) {
+bool TWin32SystemInfoApi::GetExtendedVersion(TOsVersionInfoEx& Info) {
     static_assert(sizeof(OSVERSIONINFOEXA) == 156);
     OSVERSIONINFOEXA Version{};
     Version.dwOSVersionInfoSize = sizeof(Version);
     if (!::GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&Version))) return false;
-    ServicePackMajor = Version.wServicePackMajor;
+    Info = {Version.wServicePackMajor, Version.wProductType};
     return true;
 }
 

@@ -6,7 +6,7 @@
 class TWin32SystemInfoApi : public TSystemInfoApi {
 public:
     bool GetVersion(TOsVersionInfo& Info) override;
-    bool GetServicePackMajor(uint32_t& ServicePackMajor) override;
+    bool GetExtendedVersion(TOsVersionInfoEx& Info) override;
     uint32_t KernelProductVersion() override;
     std::string ComputerName() override;
     std::string UserName() override;

@@ -12,7 +12,8 @@
 class TFakeSystemInfoApi : public TSystemInfoApi, public TTimeStampCounter {
 public:
     std::optional<TOsVersionInfo> Version = TOsVersionInfo{2, 5, 1, "Service Pack 1"};  // nothing: the call fails
-    std::optional<uint32_t> ServicePackMajor;                                          // nothing: the call fails
+    std::optional<uint32_t> ServicePackMajor;  // of the extended record; nothing: the call fails
+    uint8_t ProductType = VER_NT_WORKSTATION_TYPE;
     uint32_t KernelVersion = 0;
     std::string Computer = "POSTE-12", User = "marie";
     bool SocketsStart = true;
@@ -28,7 +29,10 @@ public:
     std::vector<std::string> Calls;  // "StartSockets", "HostName", "HostAddresses poste-12", "CleanupSockets"
 
     bool GetVersion(TOsVersionInfo& Info) override { return Answer(Version, Info); }
-    bool GetServicePackMajor(uint32_t& Major) override { return Answer(ServicePackMajor, Major); }
+    bool GetExtendedVersion(TOsVersionInfoEx& Info) override {
+        if (ServicePackMajor) Info = {*ServicePackMajor, ProductType};
+        return ServicePackMajor.has_value();
+    }
     uint32_t KernelProductVersion() override { return ++KernelVersionReads, KernelVersion; }
     std::string ComputerName() override { return Computer; }
     std::string UserName() override { return User; }

@@ -136,6 +136,7 @@ TEST_F(InformationPagesE2E, EachEmulatedWindowsGetsItsLineAndItsPicture) {
         {"win95", std::nullopt, "Windows 95  ", "Windows 95"},
         {"nt40", 0x600, "Windows NT 4.0  SP6", "Windows NT"},
         {"winxp", 0x100, "Windows XP  SP3", "Windows XP"},  // Wine's XP has its third service pack
+        {"win81", std::nullopt, "Windows 8.1  ", "Windows NT"},  // told only to a program whose manifest names it
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Version);

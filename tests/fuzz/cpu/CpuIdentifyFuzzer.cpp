@@ -1,6 +1,6 @@
-// Arbitrary register values for every leaf the library reads, arbitrary
-// system figures and an arbitrary clock: the identification must never crash
-// or read out of bounds.
+// Arbitrary register values for every leaf the library and the processor
+// page read, arbitrary system figures and an arbitrary clock: the
+// identification must never crash or read out of bounds.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstddef>
@@ -13,7 +13,8 @@ namespace {
 
 constexpr uint32_t Leaves[] = {cpuidMaxLevel,     cpuidSignature,    cpuidCacheDescriptors, cpuidSerialNumber,
                                cpuidMaxLevelEx,   cpuidFeaturesEx,   cpuidBrandString1,     cpuidBrandString2,
-                               cpuidBrandString3, cpuidL1Cache,      cpuidL2Cache};
+                               cpuidBrandString3, cpuidL1Cache,      cpuidL2Cache,          cpuidCacheParameters,
+                               cpuidCacheParametersAMD};
 
 }  // namespace
 

@@ -1,9 +1,10 @@
 #pragma once
 // The whole identification of a recorded processor on a virtual system,
-// Loaded and the report included.
+// Loaded, the report and the processor page's figures included.
 #include <cstdint>
 
 #include "cpu/CpuInfo.h"
+#include "cpu/CpuPageFigures.h"
 #include "tests/fakes/FakeCpuSystem.h"
 #include "tools/CpuInfoReport.h"
 
@@ -17,4 +18,6 @@ inline void IdentifyRecorded(const TCpuidDump& Dump, uint32_t StartTicks, bool B
     Info.AutoBench().SetDelay(Delay);
     Info.Loaded();
     CpuInfoJson(Info);
+    TCpuidAPI Api({Recorded, System, Platform});
+    CpuPageFigures(Info, Api);
 }

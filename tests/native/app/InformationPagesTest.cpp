@@ -40,6 +40,11 @@ TEST_F(InformationPagesTest, TheProcessorPageShowsWhatTheRecordedProcessorsSay) 
         {"amd-athlon-model4.dump", "AMD Athlon(tm) Processor", "s-s", "64 Kb|64 Kb|0 Kb|256 Kb",
          "111111111011111110000110000111", "LogoAMD"},
         {"no-cpuid-486.dump", "Unknown 486 class", "---", "0 Kb|0 Kb|0 Kb|0 Kb", "000000000000000000000000000000", ""},
+        // Today's: named by their brand strings, their caches from their cache leaves.
+        {"intel-xeon-model-a7.dump", "Intel(R) Xeon(R) Processor", "ss-", "64 Kb|48 Kb|0 Kb|2048 Kb",
+         "111111111111111110100111110000", "LogoIntel"},
+        {"amd-ryzen-zen4.dump", "AMD Ryzen 7 7700X 8-Core Processor", "ss-", "32 Kb|32 Kb|0 Kb|1024 Kb",
+         "111111111111111110100111100001", "LogoAMD"},
         {"models/idt-f5-m8.dump", nullptr, nullptr, nullptr, nullptr, ""},  // no maker's picture for IDT
     };
     for (const TCase& c : cases) {

@@ -1,9 +1,12 @@
 // The monitoring cycle on a virtual clock: what each tick shows, the
 // processor average, the triggers and their conditions, the refresh rate.
+#include <cstdio>
 #include <cstring>
 
 #include "tests/fakes/PerfDataBuilder.h"
+#include "tests/fakes/RecordingCanvas.h"
 #include "tests/native/app/MainWindowFixture.h"
+#include "ui/Locale.h"
 
 namespace {
 class MonitoringTest : public MainWindowTest {
@@ -62,10 +65,39 @@ TEST_F(MonitoringTest, EachTickShowsTheReadingAndOnlyAChangedOneTouchesTheIcon) 
     EXPECT_NE(std::memcmp(before.ScanLine(0), Form->PerfChart1->Picture().ScanLine(0), 241 * 97 * 4), 0)
         << "the chart scrolls at every tick";
 
-    SetFree(600'000'000'000);  // 572,205 MB: more than the tray's five characters
+    SetFree(600'000'000'000);  // 572,205 MB: 559 GB in the tray, the exact megabytes elsewhere
     Form->Timer1Timer(Form);
-    EXPECT_EQ(Form->TrayIcon1->Text(), "57220");
+    EXPECT_EQ(Form->TrayIcon1->Text(), "559");
+    EXPECT_EQ(Form->TrayIcon1->Hint(), "RAM Libre : 572205 MB sur 512 MB RAM Installée");
     EXPECT_EQ(Form->BoldLabel3->Caption(), "572205 MB");
+}
+
+// Each unit's first figures, and either side of 9.95 GB: the figure is drawn
+// whole inside the icon's square.
+TEST_F(MonitoringTest, TheTrayFigureIsDrawnWholeInsideTheSquare) {
+    SetDecimalSeparator(',');
+    const std::pair<uint64_t, const char*> cases[] = {
+        {0, "0"},       {999, "999"},  {1'000, "1,0"}, {1'023, "1,0"},        {10'188, "9,9"},
+        {10'189, "10"}, {10'240, "10"}, {23'750, "23"}, {1'048'576, "1T"},
+    };
+    for (auto [megabytes, figure] : cases) {
+        SCOPED_TRACE(megabytes);
+        Create(2 * 1'048'576 * MB);
+        SetFree(megabytes * MB);
+        Form->Timer1Timer(Form);
+        EXPECT_EQ(Form->TrayIcon1->Text(), figure);
+        TRecordingCanvas canvas(16, 16);
+        Form->TrayIcon1->PaintText(canvas);
+        const std::vector<std::string> texts = canvas.TextCalls();
+        ASSERT_EQ(texts.size(), 1u);
+        const std::string drawn = std::string("\"") + figure + "\" Arial -9 bold #000000";
+        EXPECT_NE(texts[0].find(drawn), std::string::npos) << texts[0];
+        int x = -1, y = -1;
+        std::sscanf(texts[0].c_str(), "Text (%d,%d)", &x, &y);
+        const TSize size = canvas.TextExtent(figure);
+        EXPECT_TRUE(x >= 0 && y >= 0 && x + size.Width <= 16 && y + size.Height <= 16) << texts[0];
+    }
+    SetDecimalSeparator('.');
 }
 
 TEST_F(MonitoringTest, TheAverageIsThePlainMeanOfEverySampleAndFailuresFallBack) {

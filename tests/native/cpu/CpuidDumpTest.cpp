@@ -20,9 +20,9 @@ TEST(CpuidDump, ReadsLeavesCommentsAndSystemFigures) {
     EXPECT_TRUE(Dump.Present());
     EXPECT_EQ(4u, Dump.SystemInfo().NumberOfProcessors);
     EXPECT_EQ(686u, Dump.SystemInfo().ProcessorType);
-    EXPECT_TRUE((Dump.Execute(2) == TCPUIDRegs{0x03020101, 0, 0, 0x0C040843}));
-    EXPECT_TRUE((Dump.Execute(0x80000000) == TCPUIDRegs{0x80000004, 0, 0xA, 0xBCDE}));
-    EXPECT_TRUE((Dump.Execute(1) == TCPUIDRegs{})) << "a leaf not listed answers zeros";
+    EXPECT_TRUE((Dump.Execute(2, 0) == TCPUIDRegs{0x03020101, 0, 0, 0x0C040843}));
+    EXPECT_TRUE((Dump.Execute(0x80000000, 0) == TCPUIDRegs{0x80000004, 0, 0xA, 0xBCDE}));
+    EXPECT_TRUE((Dump.Execute(1, 0) == TCPUIDRegs{})) << "a leaf not listed answers zeros";
 }
 
 TEST(CpuidDump, DefaultsAndNoCpuid) {
@@ -33,11 +33,36 @@ TEST(CpuidDump, DefaultsAndNoCpuid) {
     EXPECT_FALSE(TCpuidDump::Parse("# no-cpuid\n").Present());
 }
 
-TEST(CpuidDump, FirstLineOfALeafAnswersEverySubLeaf) {
+TEST(CpuidDump, ASubLeafAnswersFromItsLineElseFromTheLeafsFirst) {
     TCpuidDump Dump = TCpuidDump::Parse(
+        "00000004 00000001: 0000000A 0000000B 0000000C 0000000D\n"
         "00000004 00000000: 00000001 00000002 00000003 00000004\n"
-        "00000004 00000001: 0000000A 0000000B 0000000C 0000000D\n");
-    EXPECT_TRUE((Dump.Execute(4) == TCPUIDRegs{1, 2, 3, 4}));
+        "00000004 00000001: 00000005 00000006 00000007 00000008\n");
+    EXPECT_TRUE((Dump.Execute(4, 0) == TCPUIDRegs{1, 2, 3, 4}));
+    EXPECT_TRUE((Dump.Execute(4, 1) == TCPUIDRegs{0xA, 0xB, 0xC, 0xD}));
+    EXPECT_TRUE((Dump.Execute(4, 7) == TCPUIDRegs{0xA, 0xB, 0xC, 0xD})) << "the leaf's first line";
+}
+
+// The cache leaves are recorded one sub-leaf per cache, up to the one that
+// ends the list; other leaves by their sub-leaf 0.
+TEST(CpuidDump, RecordsTheCacheLeavesUpToTheirEnd) {
+    TCpuidDump Processor = TCpuidDump::Parse(
+        "00000000 00000000: 00000004 756E6547 6C65746E 49656E69\n"
+        "00000004 00000000: 00000121 01C0003F 0000003F 00000000\n"
+        "00000004 00000001: 00000122 01C0003F 0000003F 00000000\n"
+        "00000004 00000002: 00000143 03C0003F 000003FF 00000000\n"
+        "00000004 00000003: 00000000 00000000 00000000 00000000\n"
+        "80000000 00000000: 8000001D 00000000 00000000 00000000\n"
+        "8000001D 00000000: 00004121 01C0003F 0000003F 00000000\n"
+        "8000001D 00000001: 00000000 00000000 00000000 00000000\n");
+    const std::string Text = TCpuidDump::Record(Processor, {});
+    TCpuidDump Recorded = TCpuidDump::Parse(Text);
+    for (auto [Leaf, SubLeaf] : {std::pair{4u, 0u}, {4u, 2u}, {0x8000001Du, 0u}})
+        EXPECT_TRUE((Recorded.Execute(Leaf, SubLeaf) == Processor.Execute(Leaf, SubLeaf))) << Leaf << " " << SubLeaf;
+    EXPECT_NE(Text.find("00000004 00000003: 00000000"), std::string::npos);
+    EXPECT_EQ(Text.find("00000004 00000004:"), std::string::npos);
+    EXPECT_NE(Text.find("8000001D 00000001: 00000000"), std::string::npos);
+    EXPECT_EQ(Text.find("00000003 00000001:"), std::string::npos);
 }
 
 class MalformedDumpLine : public testing::TestWithParam<const char*> {};

@@ -17,9 +17,9 @@ class TCountingSource : public TCpuidSource {
 public:
     explicit TCountingSource(TCpuidSource& Recorded) : FRecorded(Recorded) {}
     bool Present() const override { return FRecorded.Present(); }
-    TCPUIDRegs Execute(uint32_t Leaf) override {
+    TCPUIDRegs Execute(uint32_t Leaf, uint32_t SubLeaf) override {
         ++Executions[Leaf];
-        return FRecorded.Execute(Leaf);
+        return FRecorded.Execute(Leaf, SubLeaf);
     }
     std::map<uint32_t, int> Executions;
 

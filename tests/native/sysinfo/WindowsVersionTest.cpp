@@ -49,8 +49,8 @@ TEST(WindowsVersionTest, ReportedVersionsGiveTheirWindowsNameAndPicture) {
         {{2, 4, 0, "Service Pack 6", 0}, OsWinNT4, "Windows NT 4.0", lgWinNT},
         {{2, 5, 0, "", 0}, OsWin2000, "Windows 2000", lgWin2K},
         {{2, 5, 1, "Service Pack 2", 0}, OsWinXP, "Windows XP", lgWinXP},
-        {{2, 5, 2, "", 0}, OsOther, "", lgWinNT},
-        {{2, 6, 1, "", 0}, OsOther, "", lgWinNT},
+        {{2, 5, 2, "", 0}, OsWinLater, "Windows XP", lgWinNT},  // x64: a workstation where the type is unknown
+        {{2, 6, 1, "", 0}, OsWinLater, "Windows 7", lgWinNT},
         {{0, 3, 10, "", 0}, OsOther, "", lgWin95},  // Win32s
     };
     for (const auto& Case : Cases) {
@@ -62,6 +62,52 @@ TEST(WindowsVersionTest, ReportedVersionsGiveTheirWindowsNameAndPicture) {
         EXPECT_EQ(Version.OsVersion, Case.Expected);
         EXPECT_EQ(OsVersionName(Version), Case.Name);
         EXPECT_EQ(WindowsLogo(Version), Case.Logo);
+    }
+}
+
+TEST(WindowsVersionTest, LaterNtVersionsAreNamedByVersionBuildAndProductType) {
+    constexpr uint8_t Desktop = VER_NT_WORKSTATION_TYPE, Server = VER_NT_SERVER_TYPE;
+    const struct {
+        uint32_t Major, Minor, Build;
+        std::optional<uint8_t> ProductType;  // nothing: the extended record cannot be read
+        const char* Name;
+    } Cases[] = {
+        {5, 2, 3790, Desktop, "Windows XP"},
+        {5, 2, 3790, Server, "Windows Server 2003"},
+        {5, 2, 3790, VER_NT_DOMAIN_CONTROLLER_TYPE, "Windows Server 2003"},
+        {6, 0, 6002, Desktop, "Windows Vista"},
+        {6, 0, 6002, Server, "Windows Server 2008"},
+        {6, 1, 7601, Desktop, "Windows 7"},
+        {6, 1, 7601, Server, "Windows Server 2008 R2"},
+        {6, 1, 7601, std::nullopt, "Windows 7"},
+        {6, 2, 9200, Desktop, "Windows 8"},
+        {6, 2, 9200, Server, "Windows Server 2012"},
+        {6, 3, 9600, Desktop, "Windows 8.1"},
+        {6, 3, 9600, Server, "Windows Server 2012 R2"},
+        {10, 0, 10240, Desktop, "Windows 10"},
+        {10, 0, 21999, Desktop, "Windows 10"},
+        {10, 0, 22000, Desktop, "Windows 11"},
+        {10, 0, 26100, Desktop, "Windows 11"},
+        {10, 0, 14393, Server, "Windows Server 2016"},
+        {10, 0, 17762, Server, "Windows Server 2016"},
+        {10, 0, 17763, Server, "Windows Server 2019"},
+        {10, 0, 20347, Server, "Windows Server 2019"},
+        {10, 0, 20348, Server, "Windows Server 2022"},
+        {10, 0, 26099, Server, "Windows Server 2022"},
+        {10, 0, 26100, Server, "Windows Server 2025"},
+        {6, 4, 9841, Desktop, "Windows NT 6.4"},
+        {11, 0, 30000, Server, "Windows NT 11.0"},
+    };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(testing::Message() << Case.Major << "." << Case.Minor << "." << Case.Build << " type "
+                                        << int(Case.ProductType.value_or(0)));
+        TFakeSystemInfoApi System;
+        System.Version = TOsVersionInfo{2, Case.Major, Case.Minor, "", Case.Build};
+        if (Case.ProductType) System.ServicePackMajor = 0, System.ProductType = *Case.ProductType;
+        const TWindowsVersion Version = DetectWindowsVersion(System);
+        EXPECT_EQ(OsVersionName(Version), Case.Name);
+        EXPECT_EQ(WindowsLogo(Version), lgWinNT);
+        EXPECT_FALSE(Version.OnWindowsXP || Version.OnWindows2000);
     }
 }
 
@@ -97,7 +143,7 @@ TEST(WindowsVersionTest, VersionLineCarriesTheServicePackOfItsSource) {
         {Nt4, std::nullopt, REG_DWORD_TYPE, {0, 0x0A, 0, 0}, "Windows NT 4.0  SP10"},  // a letter: the high byte
         {Nt4, std::nullopt, REG_SZ_TYPE, {'6', 0}, "Windows NT 4.0  "},
         {Nt4, std::nullopt, 0, {}, "Windows NT 4.0  "},
-        {{2, 5, 2, "", 0}, 2, REG_DWORD_TYPE, {0, 1, 0, 0}, "  SP1"},  // no name; the registry's service pack
+        {{2, 5, 2, "", 0}, 2, REG_DWORD_TYPE, {0, 1, 0, 0}, "Windows XP  SP2"},  // later ones: the extended record
     };
     for (const auto& Case : Cases) {
         SCOPED_TRACE(Case.Line);

@@ -68,7 +68,7 @@ TEST_F(SystemInfoWin32Test, DrivesAreSearchedAndMeasuredWithoutChangingTheErrorM
 }
 
 TEST_F(SystemInfoWin32Test, ClockIsMeasuredOnTheProcessorsCounter) {
-    ASSERT_TRUE(RunningProcessor().Execute(1).EDX & 0x10);  // a time-stamp counter
+    ASSERT_TRUE(RunningProcessor().Execute(1, 0).EDX & 0x10);  // a time-stamp counter
     const long double Mhz = MeasureClockMhz(System, &RunningProcessor());
     EXPECT_GT(Mhz, 100);
     EXPECT_LT(Mhz, 20000);

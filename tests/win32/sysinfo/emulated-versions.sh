@@ -32,4 +32,16 @@ check nt40 0x600 '[Windows NT 4.0  SP6] LogoWinNT'
 # The registry says SP1; 2000 and XP read the extended record (Wine: SP4, SP3).
 check win2k 0x100 '[Windows 2000  SP4] LogoWin2K'
 check winxp 0x100 '[Windows XP  SP3] LogoWinXP'
+# Later ones are named by version, build and the product type that Wine gives
+# each (its win7 a server, its win2008r2 a workstation), with the service pack
+# of the extended record too; 8.1 and 10 only through the manifest.
+check winxp64 0x100 '[Windows XP  SP2] LogoWinNT'
+check win2003 0x100 '[Windows Server 2003  SP2] LogoWinNT'
+check vista 0x100 '[Windows Vista  SP2] LogoWinNT'
+check win2008 0x100 '[Windows Server 2008  SP2] LogoWinNT'
+check win7 0x100 '[Windows Server 2008 R2  SP1] LogoWinNT'
+check win2008r2 0x100 '[Windows 7  SP1] LogoWinNT'
+check win8 0x100 '[Windows 8  ] LogoWinNT'
+check win81 0x100 '[Windows 8.1  ] LogoWinNT'
+check win10 0x100 '[Windows 10  ] LogoWinNT'
 [ "$failures" -eq 0 ]
