@@ -31,6 +31,7 @@ public:
     std::vector<std::string> Opened;  // "owner operation file show"
     void* Owner = nullptr;
     bool NotifyIcon(uint32_t, const TNotifyIconRecord&) override { return false; }
+    size_t TipLength() override { return 127; }
     void AddTrayListener(uintptr_t, TTrayListener&) override {}
     void RemoveTrayListener(uintptr_t) override {}
     uint32_t TaskbarCreatedMessage() override { return 0; }
