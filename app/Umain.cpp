@@ -25,6 +25,7 @@ TfMainMem::TfMainMem(TComponent* AOwner, TApplication& Application, TMainMemSyst
     StyleInformationPages();
     StyleCommandButtons();
     WireHandlers();
+    CreateHistory();
     LoadedTree();
 }
 
