@@ -116,34 +116,3 @@ TEST_F(EngineTest, QueueIsPumpedOncePerWrittenBlockAndNotWhileReleasing) {
     EXPECT_EQ(Queue.Dispatched().size(), 3u);
     EXPECT_EQ(Queue.Pending(), 5u);
 }
-
-TEST_F(EngineTest, EachRunSaysHowItEnded) {
-    struct TCase {
-        const char* Name;
-        int Megabytes;
-        int FailingCommit;    // -1: none
-        int CancelAtProgress;  // -1: none
-        int NestedAtProgress;  // a nested call then, which drops a pending cancel
-        TRunOutcome Outcome;
-    };
-    const TCase cases[] = {
-        {"every step", 4, -1, -1, -1, roCompleted},
-        {"nothing to do", 0, -1, -1, -1, roCompleted},
-        {"cancel while writing", 4, -1, 25, -1, roCancelled},
-        {"cancel while releasing", 4, -1, 62, -1, roCancelled},
-        {"cancel at the very last step", 4, -1, 100, -1, roCompleted},
-        {"first block refused", 4, 0, -1, -1, roFailed},
-        {"refused block passed over", 4, 1, -1, 12, roFailed},
-    };
-    for (const TCase& c : cases) {
-        Memory = TFakeMemoryApi();
-        MakeEngine(512 * MB);
-        if (c.FailingCommit >= 0) Memory.FailCommit(c.FailingCommit);
-        OnProgress = [&](int Progress) {
-            if (Progress == c.CancelAtProgress) Engine->Cancel();
-            if (Progress == c.NestedAtProgress) PostAction([this] { Engine->Defrag(1); });
-        };
-        Engine->Defrag(c.Megabytes);
-        EXPECT_EQ(Engine->LastOutcome(), c.Outcome) << c.Name;
-    }
-}

@@ -1,56 +1,44 @@
-// The automatic runs' back-off: how long the next automatic run waits after
-// each run, judged at its end (freed nothing) and at its later reading (came
-// back for three quarters or more), across the tick count's wrap.
+// The automatic runs' back-off: the wait after each run, judged at its end
+// (freed nothing) and at its later reading (three quarters came back), across
+// the tick count's wrap.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "history/RunBackOff.h"
 
-namespace {
-struct TRun {
-    TRunTrigger Trigger;
-    int Freed;
-    std::optional<int> CameBack;  // none: the program ended before the reading
-    int WaitMinutes;              // the step the wait is at after this run
-    bool Counted = true;          // false: the wait stands from an earlier run's end
-};
-}  // namespace
-
 TEST(RunBackOffTest, RunsThatDoNotHelpHoldTheNextAutomaticRunBackLongerEachTime) {
-    const std::pair<const char*, std::vector<TRun>> cases[] = {
-        {"freeing nothing again and again",
-         {{rtAlarm, 0, 0, 5}, {rtAlarm, 0, 0, 10}, {rtInterval, -4, 0, 20}, {rtAlarm, 0, 0, 40}, {rtAlarm, 0, 0, 60},
-          {rtAlarm, 0, 0, 60}}},
-        {"three quarters back, then a little less",
-         {{rtAlarm, 100, 75, 5}, {rtAlarm, 100, 100, 10}, {rtAlarm, 100, 74, 0}, {rtAlarm, 1, 0, 0}}},
-        {"memory that stays ends the waiting", {{rtInterval, 0, 0, 5}, {rtInterval, 40, 29, 0}}},
-        {"a manual run is not judged and ends the waiting",
-         {{rtAlarm, 0, 0, 5}, {rtAlarm, 0, 0, 10}, {rtManual, 0, 0, 0}, {rtManual, 100, 100, 0}}},
-        {"so does a command's run", {{rtAlarm, 0, 0, 5}, {rtCommandLine, 0, 0, 0}}},
-        {"a reading never taken changes nothing", {{rtAlarm, 0, 0, 5}, {rtAlarm, 100, std::nullopt, 5, false}}},
+    struct TRun {
+        TRunTrigger Trigger;
+        int Freed;
+        std::optional<int> CameBack;  // none: the program ended before the reading
+        int Wait;                     // minutes after this run
+        bool Counted = true;          // false: the wait stands from an earlier run's end
     };
-    for (const auto& [name, runs] : cases) {
+    const std::vector<TRun> cases[] = {
+        {{rtAlarm, 0, 0, 5}, {rtAlarm, 0, 0, 10}, {rtInterval, -4, 0, 20}, {rtAlarm, 0, 0, 40}, {rtAlarm, 0, 0, 60},
+         {rtAlarm, 0, 0, 60}},
+        {{rtAlarm, 100, 75, 5}, {rtAlarm, 100, 100, 10}, {rtAlarm, 100, 74, 0}, {rtAlarm, 1, 0, 0}},
+        {{rtAlarm, 0, 0, 5}, {rtManual, 0, 0, 0}, {rtInterval, 0, 0, 5}, {rtCommandLine, 100, 100, 0}},
+        {{rtAlarm, 0, 0, 5}, {rtAlarm, 100, std::nullopt, 5, false}},
+    };
+    for (const std::vector<TRun>& runs : cases) {
         TRunBackOff backOff;
-        uint32_t end = 0xFFFFF000;  // the first wait runs across the tick count's wrap
+        uint32_t end = 0xFFFFF000;  // the first wait runs across the wrap
         for (const TRun& r : runs) {
-            backOff.RunStarting(r.Trigger);
             TRunRecord run;
             run.Trigger = r.Trigger;
             run.FreeBeforeMB = 500;
             run.FreeAfterMB = 500 + r.Freed;
             run.EndTick = end;
+            backOff.RunStarting(r.Trigger);
             backOff.RunEnded(run);
             if (r.CameBack) run.Later = TLaterReading{run.FreeAfterMB - *r.CameBack, 60};
             backOff.RecordComplete(run);
-            const uint32_t wait = r.WaitMinutes * 60000u;
-            EXPECT_EQ(backOff.WaitMs(), wait) << name;
-            if (wait > 0 && r.Counted) {
-                EXPECT_FALSE(backOff.Permits(end + wait - 1)) << name;
-                EXPECT_TRUE(backOff.Permits(end + wait)) << name;
-            } else {
-                EXPECT_TRUE(backOff.Permits(end + 1)) << name;
-            }
+            const uint32_t wait = r.Wait * 60000u;
+            EXPECT_EQ(backOff.WaitMs(), wait) << &r - runs.data();
+            EXPECT_EQ(backOff.Permits(end + wait - 1), wait == 0 || !r.Counted) << &r - runs.data();
+            EXPECT_TRUE(backOff.Permits(end + wait));
             end += 2 * 3600 * 1000;
         }
     }

@@ -1,15 +1,11 @@
 // The history file: where it lives, its header, the line each run adds, the
-// bound of 1,000 runs, and the lines that are lost rather than the run.
+// bound of 1,000 runs, and the line lost rather than the run.
 #include <gtest/gtest.h>
 
 #include "history/RunHistory.h"
 #include "tests/fakes/FakeFileSystem.h"
 
 namespace {
-const std::string AppData = "C:\\Users\\Jeanne\\AppData\\";
-const std::string Ours = AppData + "Torvane XP\\";
-const std::string ProgramFolder = "C:\\Programmes\\Torvane\\";
-
 // Lines "run N" for N from First to Last.
 std::string Runs(int First, int Last) {
     std::string text;
@@ -19,43 +15,34 @@ std::string Runs(int First, int Last) {
 }  // namespace
 
 TEST(RunHistoryTest, EachRunAddsItsLineAndTheFileKeepsTheLast1000) {
-    TRunRecord run;
-    run.Method = "Tout";
-    const std::string line = HistoryLine(run);
-    const std::string header = HistoryHeader;
+    const std::string appData = "C:\\Users\\Jeanne\\AppData\\", ours = appData + "Torvane XP\\";
+    const std::string program = "C:\\Programmes\\Torvane\\", header = HistoryHeader, line = HistoryLine({});
     struct TCase {
-        const char* Name;
-        std::string AppDataFolder;
-        std::string ReadOnly;              // a folder that cannot be written
-        std::optional<std::string> Before;  // the file's text, if any
+        std::string AppData, ReadOnly;      // the application data; a folder that cannot be written
+        std::optional<std::string> Before;  // the file's text
         bool Written;
-        std::string File;   // where it is
-        std::string After;  // its text then
+        std::string Folder, After;
     };
     const TCase cases[] = {
-        {"a first run", AppData, "", std::nullopt, true, Ours + "historique.csv", header + line},
-        {"the next run", AppData, "", header + Runs(1, 2), true, Ours + "historique.csv", header + Runs(1, 2) + line},
-        {"an empty file", AppData, "", "", true, Ours + "historique.csv", header + line},
-        {"a last line cut short", AppData, "", header + "run 1;5", true, Ours + "historique.csv",
-         header + "run 1;5\r\n" + line},
-        {"999 runs", AppData, "", header + Runs(1, 999), true, Ours + "historique.csv", header + Runs(1, 999) + line},
-        {"1,000 runs", AppData, "", header + Runs(1, 1000), true, Ours + "historique.csv", header + Runs(2, 1000) + line},
-        {"1,003 runs", AppData, "", header + Runs(1, 1003), true, Ours + "historique.csv", header + Runs(5, 1003) + line},
-        {"no application data", "", "", std::nullopt, true, ProgramFolder + "historique.csv", header + line},
-        {"a folder that cannot be made", AppData, AppData, std::nullopt, false, Ours + "historique.csv", ""},
-        {"a folder that cannot be written", AppData, Ours, header, false, Ours + "historique.csv", header},
-        {"1,000 runs in a folder that cannot be written", AppData, Ours, header + Runs(1, 1000), false,
-         Ours + "historique.csv", header + Runs(1, 1000)},
+        {appData, "", std::nullopt, true, ours, header + line},
+        {appData, "", header + Runs(1, 2), true, ours, header + Runs(1, 2) + line},
+        {appData, "", header + "run 1;5", true, ours, header + "run 1;5\r\n" + line},  // a line cut short
+        {appData, "", header + Runs(1, 999), true, ours, header + Runs(1, 999) + line},
+        {appData, "", header + Runs(1, 1000), true, ours, header + Runs(2, 1000) + line},
+        {"", "", std::nullopt, true, program, header + line},  // no application data
+        {appData, appData, std::nullopt, false, ours, ""},     // our folder cannot be made
+        {appData, ours, header + Runs(1, 1000), false, ours, header + Runs(1, 1000)},
     };
     for (const TCase& c : cases) {
         TFakeFileSystem files;
-        files.UserAppData = c.AppDataFolder;
-        if (!c.ReadOnly.empty()) files.ReadOnlyFolders.insert(c.ReadOnly);
-        if (c.Before) files.Files[c.File] = *c.Before;
-        TRunHistory history(files, HistoryFolder(files, ProgramFolder));
-        EXPECT_EQ(history.FileName(), c.File) << c.Name;
-        EXPECT_EQ(history.Append(run), c.Written) << c.Name;
-        EXPECT_EQ(files.Files[c.File], c.After) << c.Name;
-        EXPECT_EQ(files.Files.size(), 1u) << c.Name << ": nothing else is left behind";
+        files.UserAppData = c.AppData;
+        files.ReadOnlyFolders.insert(c.ReadOnly);
+        const std::string fileName = c.Folder + "historique.csv";
+        if (c.Before) files.Files[fileName] = *c.Before;
+        TRunHistory history(files, HistoryFolder(files, program));
+        EXPECT_EQ(history.FileName(), fileName);
+        EXPECT_EQ(history.Append({}), c.Written) << c.After.size();
+        EXPECT_EQ(files.Files[fileName], c.After) << c.After.size();
+        EXPECT_EQ(files.Files.size(), 1u) << "nothing else is left behind";
     }
 }
