@@ -21,7 +21,7 @@ void TfMainMem::FormCreate() {
     ShowWindowsLogo();
     ShowVendorLogo();
     Memoire->SetActivePageIndex(0);
-    InstalledMB = RoundHalfEven(static_cast<double>(MemRecovery1->TotalMemory()) / 1024 / 1024);
+    InstalledMB = InstalledMegabytes(*MemRecovery1);
     GetInfoSystem();
     // The range is 32-bit: installed megabytes pass 65,535 from 64 GB on.
     const auto installed = static_cast<int32_t>(std::min<int64_t>(InstalledMB, INT32_MAX));
@@ -38,9 +38,11 @@ void TfMainMem::FormCreate() {
     BitBtn3->SetEnabled(false);
 }
 
+// A run still waiting for its later reading is written without it.
 void TfMainMem::FormDestroy() {
     FSampler.StopCpuSampling();
     SaveSettings();
+    Journal->Close();
 }
 
 void TfMainMem::exit_appli() {
@@ -54,6 +56,10 @@ void TfMainMem::exit_appli() {
 }
 
 bool TfMainMem::WndProc(TMessage& Message, intptr_t& Result) {
+    if (Message.Msg == FSystem.Link.OptimiseMessage() && Message.Msg != 0) {
+        OptimiseRequested(static_cast<uint32_t>(Message.WParam), static_cast<int>(Message.LParam));
+        return true;
+    }
     switch (Message.Msg) {
         case WM_USER_MESSAGE: WMUser(); return true;
         case WM_QUERYENDSESSION_MESSAGE: Result = WMQueryEndSession(); return true;
@@ -78,5 +84,7 @@ intptr_t TfMainMem::WMQueryEndSession() {
 // really ends, since a session whose end was refused goes on with the program.
 void TfMainMem::WMEndSession(bool SessionEnds) {
     SaveSettings();
-    if (SessionEnds) Close();
+    if (!SessionEnds) return;
+    Journal->Close();
+    Close();
 }

@@ -17,12 +17,6 @@ TColor FreeColor(int64_t Percent) {
     return clLime;
 }
 
-// The tray icon's tool-tip, with the exact figures.
-std::string TrayHint(int64_t FreeMegabytes, int64_t InstalledMegabytes) {
-    return "RAM Libre : " + std::to_string(FreeMegabytes) + " MB" + " sur " + std::to_string(InstalledMegabytes) +
-           " MB" + " RAM Installée";
-}
-
 // The platform's longest timer interval.
 constexpr int64_t LongestIntervalMs = 2147483647;
 }  // namespace
@@ -33,7 +27,7 @@ void TfMainMem::Timer1Timer(TObject*) {
     FreePercent = total > 0 ? RoundHalfEven(static_cast<double>(FreeBytes) / total * 100) : 0;
     const int64_t megabytes = RoundHalfEven(static_cast<double>(FreeBytes) / 1024 / 1024);
     const std::string trayText = TrayFigure(megabytes, DecimalSeparator());
-    TrayIcon1->SetHint(TrayHint(megabytes, InstalledMB));
+    TrayIcon1->SetHint(TrayTip(megabytes));
     PerfChart1->Plot(static_cast<int32_t>(FreePercent), static_cast<int32_t>(CpuPercent), SpinEdit1->Value());
     if (!DefragRunning) Gauge1->SetPosition(static_cast<int32_t>(FreePercent));
     if (FreeBytes != ShownFreeBytes) {
@@ -42,6 +36,16 @@ void TfMainMem::Timer1Timer(TObject*) {
         TrayIcon1->SetText(trayText);
     }
     BoldLabel3->SetCaption(std::to_string(megabytes) + " MB");
+}
+
+// The exact free memory, then the last run's result where the shell's tip
+// holds two lines (a tip of 63 characters, before shell32 5.0, does not).
+std::string TfMainMem::TrayTip(int64_t FreeMegabytes) const {
+    std::string tip = "RAM Libre : " + std::to_string(FreeMegabytes) + " MB sur " + std::to_string(InstalledMB) +
+                      " MB RAM Installée";
+    const TRunRecord* last = Journal ? Journal->LastRun() : nullptr;
+    if (last && FSystem.Shell.TipLength() > 63) tip += "\r\n" + LastRunLine(*last);
+    return tip;
 }
 
 // A failing sample falls back on the estimate; the figure is a percentage
@@ -61,7 +65,9 @@ void TfMainMem::Timer2Timer(TObject*) {
 }
 
 void TfMainMem::Timer3Timer(TObject*) {
-    if (CheckBox3->Checked() && FreePercent < SpinEdit1->Value() && CpuPercent <= SpinEdit3->Value()) RecupRam();
+    if (CheckBox3->Checked() && FreePercent < SpinEdit1->Value() && CpuPercent <= SpinEdit3->Value() &&
+        AutomaticRunPermitted())
+        RecupRam(rtAlarm);
 }
 
 void TfMainMem::Timer4Timer(TObject*) {
@@ -71,7 +77,7 @@ void TfMainMem::Timer4Timer(TObject*) {
 }
 
 void TfMainMem::Timer5Timer(TObject*) {
-    if (CpuPercent <= SpinEdit3->Value() && !DefragRunning) RecupRam();
+    if (CpuPercent <= SpinEdit3->Value() && !DefragRunning && AutomaticRunPermitted()) RecupRam(rtInterval);
 }
 
 // Every change of the check mark, by mouse or keyboard, arms or disarms the
@@ -79,6 +85,7 @@ void TfMainMem::Timer5Timer(TObject*) {
 void TfMainMem::CheckBox5Click(TObject*) {
     SpinEdit2->SetEnabled(CheckBox5->Checked());
     ArmIntervalTrigger(CheckBox5->Checked());
+    RunOptionChanged(this);
 }
 
 void TfMainMem::ArmIntervalTrigger(bool Armed) {
@@ -91,9 +98,13 @@ void TfMainMem::ArmIntervalTrigger(bool Armed) {
 void TfMainMem::SpinEdit2Change(TObject*) {
     const int64_t interval = static_cast<int64_t>(SpinEdit2->Value()) * 60000;
     Timer5->SetInterval(static_cast<uint32_t>(std::clamp<int64_t>(interval, 0, LongestIntervalMs)));
+    RunOptionChanged(this);
 }
 
-void TfMainMem::SpinEdit1Change(TObject*) { PerfChart1->Init(); }
+void TfMainMem::SpinEdit1Change(TObject*) {
+    PerfChart1->Init();
+    RunOptionChanged(this);
+}
 
 void TfMainMem::SetFastTickInterval(uint32_t Milliseconds, TMenuItem* Checked) {
     Timer1->SetInterval(Milliseconds);

@@ -2,7 +2,7 @@
 // commands, and the engine's events that keep the commands in step with a run.
 #include "app/Umain.h"
 
-#include "core/Rounding.h"
+#include <utility>
 
 void TfMainMem::ShowCommands(bool Running) {
     BitBtn3->SetEnabled(Running);
@@ -11,13 +11,24 @@ void TfMainMem::ShowCommands(bool Running) {
     Cancel1->SetEnabled(Running);
 }
 
-void TfMainMem::RecupRam() {
+void TfMainMem::RecupRam(TRunTrigger Trigger) { StartRecovery(Trigger, SelectedRun()); }
+
+// The run's record starts just before the engine is asked, and ends with the
+// engine's end-of-run event.
+void TfMainMem::StartRecovery(TRunTrigger Trigger, const TRecoveryRun& Run) {
     ShowCommands(true);
     if (DefragRunning) return;
-    if (RadioButton1->Checked()) MemRecovery1->Defrag(static_cast<int>(RoundHalfEven(InstalledMB / 2.0)));
-    if (RadioButton2->Checked()) MemRecovery1->Defrag(TrackBar1->Position());
-    if (RadioButton3->Checked()) MemRecovery1->DefragAll();
+    BackOff.RunStarting(Trigger);
+    Journal->RunStarting(Trigger, Run.Method, Run.Megabytes);
+    FRecordThread = std::exchange(FCommandThread, 0);
+    MemRecovery1->Defrag(Run.Megabytes);
 }
+
+int TfMainMem::MethodNumber() const {
+    return RadioButton1->Checked() ? SystemMethod : RadioButton2->Checked() ? ManualMethod : WholeMethod;
+}
+
+TRecoveryRun TfMainMem::SelectedRun() const { return MethodRun(MethodNumber(), TrackBar1->Position(), *MemRecovery1); }
 
 void TfMainMem::AnnulRam() {
     ShowCommands(false);
@@ -41,15 +52,20 @@ void TfMainMem::MemRecovery1Progress(TObject*, int Progress) { Gauge1->SetPositi
 void TfMainMem::MemRecovery1AfterDefrag(TObject*) {
     ShowCommands(false);
     DefragRunning = false;
+    Journal->RunEnded();
 }
 
-void TfMainMem::RadioButton1Click(TObject*) { TrackBar1->SetEnabled(RadioButton2->Checked()); }
-void TfMainMem::RadioButton2Click(TObject*) { TrackBar1->SetEnabled(RadioButton2->Checked()); }
-void TfMainMem::RadioButton3Click(TObject*) { TrackBar1->SetEnabled(RadioButton2->Checked()); }
+void TfMainMem::RadioButton1Click(TObject*) { RadioButton2Click(this); }
+void TfMainMem::RadioButton2Click(TObject*) {
+    TrackBar1->SetEnabled(RadioButton2->Checked());
+    RunOptionChanged(this);
+}
+void TfMainMem::RadioButton3Click(TObject*) { RadioButton2Click(this); }
 
 void TfMainMem::TrackBar1Change(TObject*) {
     const std::string amount = std::to_string(TrackBar1->Position());
     TrackBar1->SetHint(amount);
     TrackBar1->SetSelection(0, TrackBar1->Position());
     Label4->SetCaption(amount + " MB");
+    RunOptionChanged(this);
 }

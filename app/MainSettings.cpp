@@ -29,7 +29,7 @@ struct TStoredValue {
 
 int32_t Flag(bool Checked) { return Checked ? 1 : 0; }
 
-int32_t Method(const TfMainMem& F) { return F.RadioButton1->Checked() ? 1 : F.RadioButton2->Checked() ? 2 : 3; }
+int32_t Method(const TfMainMem& F) { return F.MethodNumber(); }
 
 // 1, 2 or 3 selects that method; any other value changes nothing.
 void SelectMethod(TfMainMem& F, int32_t Value) {

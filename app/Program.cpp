@@ -1,11 +1,14 @@
 #include "app/Program.h"
 
+#include "app/CommandLine.h"
+#include "app/OptimiseCommand.h"
 #include "app/Umain.h"
 #include "engine/CpuSampler.h"
 #include "sysinfo/WindowsVersion.h"
 #include "ui/Application.h"
 
-void RunProgram(TMessageQueue& Queue, TWindowSystem& Windows, TMainMemSystem& System) {
+namespace {
+void StartOrWake(TMessageQueue& Queue, TWindowSystem& Windows, TMainMemSystem& System) {
     InitWindowsVersion(System.SystemInfo);
     std::unique_ptr<TCpuSampler> sampler;
     try {
@@ -23,4 +26,19 @@ void RunProgram(TMessageQueue& Queue, TWindowSystem& Windows, TMainMemSystem& Sy
     application.SetTitle(TORVANE_MAIN_TITLE);
     application.CreateForm<TfMainMem>(System, *sampler);
     application.Run();
+}
+}  // namespace
+
+int RunProgram(std::string_view Arguments, TMessageQueue& Queue, TWindowSystem& Windows, TMainMemSystem& System) {
+    const TCommandLine command = ParseCommandLine(Arguments);
+    switch (command.Command) {
+        case cmOptimise: return RunOptimiseCommand(command.Megabytes, Queue, Windows, System);
+        case cmUsage:
+            Windows.MessageBox(nullptr, UsageText, TORVANE_MAIN_TITLE, MB_OK_BUTTON | MB_ICONINFORMATION_STYLE);
+            return ExitCompleted;
+        case cmBadOption:
+            Windows.MessageBox(nullptr, UsageText, TORVANE_MAIN_TITLE, MB_OK_BUTTON | MB_ICONERROR_STYLE);
+            return ExitBadOption;
+        default: StartOrWake(Queue, Windows, System); return ExitCompleted;
+    }
 }

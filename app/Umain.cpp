@@ -26,6 +26,7 @@ TfMainMem::TfMainMem(TComponent* AOwner, TApplication& Application, TMainMemSyst
     StyleInformationPages();
     StyleCommandButtons();
     WireHandlers();
+    CreateHistory();
     LoadedTree();
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/MainMemSystem.h"
 #include "app/ProgramIdentity.h"
+#include "app/RecoveryMethod.h"
 #include "controls/FlatMenu.h"
 #include "controls/ImageButton.h"
 #include "controls/SkinButton.h"
@@ -14,6 +15,8 @@
 #include "engine/CpuEstimator.h"
 #include "engine/CpuSampler.h"
 #include "engine/MemRecovery.h"
+#include "history/RunBackOff.h"
+#include "history/RunJournal.h"
 #include "news/NewsFeed.h"
 #include "tray/TextTrayIcon.h"
 #include "ui/Form.h"
@@ -174,7 +177,7 @@ public:
     void Haute1Click(TObject* Sender);
 
     // Recovery
-    void RecupRam();
+    void RecupRam(TRunTrigger Trigger = rtManual);
     void AnnulRam();
     void BitBtn1Click(TObject* Sender);
     void BitBtn3Click(TObject* Sender);
@@ -230,6 +233,26 @@ public:
     void LinkMouseEnter(TObject* Sender);
     void LinkMouseLeave(TObject* Sender);
     void LinkMouseDown(TObject* Sender, TMouseButton Button, int Shift, int X, int Y);
+
+    // The runs' history: each run's record and its line in the history file,
+    // the last run on the tray tip, the automatic runs held back while they
+    // do not help, and the runs that commands of other processes ask for.
+    std::unique_ptr<TRunHistory> History;
+    std::unique_ptr<TRunJournal> Journal;
+    TRunBackOff BackOff;
+    std::string TrayTip(int64_t FreeMegabytes) const;
+    void OptimiseRequested(uint32_t Thread, int Megabytes);
+    // A change of the method or of the triggers ends the automatic runs' waiting.
+    void RunOptionChanged(TObject* Sender);
+    void CreateHistory();
+    int MethodNumber() const;
+    TRecoveryRun SelectedRun() const;
+    bool AutomaticRunPermitted() const;
+    void StartRecovery(TRunTrigger Trigger, const TRecoveryRun& Run);
+    void RecordComplete(const TRunRecord& Run);
+    void AnswerCommand(uint32_t Thread, TRunOutcome Outcome);
+    uint32_t FCommandThread = 0;  // the command whose run is about to start
+    uint32_t FRecordThread = 0;   // the command that waits for the last run's record
 
 protected:
     void FormCreate() override;

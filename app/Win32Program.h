@@ -6,8 +6,10 @@
 
 #include "app/MainMemSystem.h"
 #include "cpu/cpuidProcessor.h"
+#include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32DownloadApi.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32InstanceLink.h"
 #include "platform/win32/Win32MemoryApi.h"
 #include "platform/win32/Win32MessageQueue.h"
 #include "platform/win32/Win32PerformanceApi.h"
@@ -30,7 +32,9 @@ struct TWin32Program {
                  Download,
                  Files,
                  {RunningProcessor(), RunningProcessor(), SystemCpuPlatform()},
-                 std::move(ExeName)} {}
+                 std::move(ExeName),
+                 Clock,
+                 Link} {}
 
     TWin32MemoryApi Memory;
     TWin32MessageQueue Queue;
@@ -42,5 +46,7 @@ struct TWin32Program {
     TWin32SystemInfoApi SystemInfo;
     TWin32DownloadApi Download;
     TWin32FileSystem Files;
+    TWin32Clock Clock;
+    TWin32InstanceLink Link;
     TMainMemSystem System;
 };

@@ -22,11 +22,10 @@ void ReadUserLocale() {
 }
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR Arguments, int) {
     InitCommonControls();
     PrepareDrawing();
     ReadUserLocale();
     TWin32Program program(ExecutablePath());
-    RunProgram(program.Queue, program.Windows, program.System);
-    return 0;
+    return RunProgram(Arguments, program.Queue, program.Windows, program.System);
 }

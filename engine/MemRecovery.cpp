@@ -60,23 +60,27 @@ int64_t TMemRecovery::FreeMemory() const {
     return static_cast<int64_t>(FMemory.GlobalMemoryStatus().AvailPhys);
 }
 
-void TMemRecovery::DefragAll() {
-    // Cut before narrowing: a total of 2 GB or more must not wrap.
-    Defrag(static_cast<int>(std::min<int64_t>(TotalMemory() / BlockSize, MaxBlocks)));
-}
+// Cut before narrowing: a total of 2 GB or more must not wrap.
+int TMemRecovery::AllBlocks() const { return static_cast<int>(std::min<int64_t>(TotalMemory() / BlockSize, MaxBlocks)); }
+
+int TMemRecovery::RunBlocks(int Megabytes) { return std::clamp(Megabytes, 0, MaxBlocks); }
 
 void TMemRecovery::Defrag(int Megabytes) {
     // Cleared before the busy test: a nested call also drops a pending request.
     FCancel = false;
     if (FBusy) return;
+    FFailed = false;
+    bool whole = false;
     {
         TFlagScope Busy(FBusy);
         FOnBeforeDefrag(this);
         const int Blocks = std::min(Megabytes, MaxBlocks);
         TBlockTable Table(FMemory);
         int Steps = 0;
-        if (AllocationPass(Table, Blocks, Steps)) ReleasePass(Table, Blocks, Steps);
+        whole = AllocationPass(Table, Blocks, Steps) && ReleasePass(Table, Blocks, Steps);
     }  // the table releases what the run still holds, then the engine is idle
+    // A failed block counts even when a nested call dropped its cancel and the run went on.
+    FLastOutcome = FFailed ? roFailed : whole ? roCompleted : roCancelled;
     FOnAfterDefrag(this);
 }
 
@@ -87,7 +91,7 @@ bool TMemRecovery::AllocationPass(TBlockTable& Table, int Blocks, int& Steps) {
         if (Block)
             ZeroBlock(Block);
         else
-            FCancel = true;
+            FCancel = FFailed = true;
         PumpMessages();  // a quit request is left for the application's loop
         ReportProgress(++Steps, 2 * Blocks);
         if (FCancel) return false;
@@ -95,13 +99,14 @@ bool TMemRecovery::AllocationPass(TBlockTable& Table, int Blocks, int& Steps) {
     return true;
 }
 
-void TMemRecovery::ReleasePass(TBlockTable& Table, int Blocks, int& Steps) {
+bool TMemRecovery::ReleasePass(TBlockTable& Table, int Blocks, int& Steps) {
     // No pumping here: releasing is quick and only a progress handler can cancel.
     for (int i = 0; i < Blocks; ++i) {
         Table.Release(i);
         ReportProgress(++Steps, 2 * Blocks);
-        if (FCancel) return;
+        if (FCancel) return i + 1 == Blocks;
     }
+    return true;
 }
 
 void TMemRecovery::ReportProgress(int Steps, int Total) {

@@ -14,6 +14,10 @@
 
 using TOnProgress = TEvent<int>;  // Progress: 0 to 100
 
+// How a run ended: every step done, stopped by Cancel, or cut short by a
+// block that could not be committed.
+enum TRunOutcome { roCompleted, roCancelled, roFailed };
+
 class TMemRecovery : public TComponent {
 public:
     static constexpr size_t BlockSize = 0x100000;
@@ -30,7 +34,13 @@ public:
     // A call made while a run is in progress returns at once.
     void Defrag(int Megabytes);
     // A run over the whole of physical memory, as far as one run reaches.
-    void DefragAll();
+    void DefragAll() { Defrag(AllBlocks()); }
+    // The blocks that DefragAll asks for.
+    int AllBlocks() const;
+    // The blocks a run over Megabytes covers.
+    static int RunBlocks(int Megabytes);
+    // How the last run ended; known when OnAfterDefrag fires.
+    TRunOutcome LastOutcome() const { return FLastOutcome; }
     // Stops the run in progress at its next test.
     void Cancel() { FCancel = true; }
 
@@ -44,7 +54,8 @@ public:
 private:
     class TBlockTable;
     bool AllocationPass(TBlockTable& Table, int Blocks, int& Steps);
-    void ReleasePass(TBlockTable& Table, int Blocks, int& Steps);
+    // True when every block went through the pass.
+    bool ReleasePass(TBlockTable& Table, int Blocks, int& Steps);
     void ReportProgress(int Steps, int Total);
     // Dispatches every queued message; true if it met (and re-posted) the quit message.
     bool PumpMessages();
@@ -54,6 +65,8 @@ private:
     bool FCancel = false;
     int64_t FTotalPhys;
     bool FBusy = false;
+    bool FFailed = false;  // a block of the run could not be committed
+    TRunOutcome FLastOutcome = roCompleted;
     TOnProgress FOnProgress;
     TNotifyEvent FOnBeforeDefrag;
     TNotifyEvent FOnAfterDefrag;

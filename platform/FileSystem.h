@@ -1,6 +1,7 @@
 #pragma once
-// The files the program keeps beside itself or in the user's temporary
-// folder. Folders are named with their trailing separator.
+// The files the program keeps beside itself, in the user's temporary folder
+// or in the user's application data. Folders are named with their trailing
+// separator.
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -20,4 +21,11 @@ public:
     virtual std::string CreateTempFile(const std::string& Folder) = 0;
     // The user's folder for temporary files.
     virtual std::string TempFolder() = 0;
+    // Adds Text at the end of the file, which is made when it does not
+    // exist; false when it could not all be written.
+    virtual bool AppendText(const std::string& FileName, const std::string& Text) = 0;
+    // True when the folder exists or has been made (its parent must exist).
+    virtual bool CreateFolder(const std::string& Folder) = 0;
+    // The user's application-data folder; empty where the system has none.
+    virtual std::string AppDataFolder() = 0;
 };

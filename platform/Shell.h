@@ -1,5 +1,6 @@
 #pragma once
 // The shell: the notification area's icons and opening documents.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -34,6 +35,8 @@ public:
     virtual ~TShell() = default;
     // Shell_NotifyIconA; false when the shell refuses.
     virtual bool NotifyIcon(uint32_t Command, const TNotifyIconRecord& Record) = 0;
+    // The most characters an icon's tip shows: 127, or 63 before shell32 5.0.
+    virtual size_t TipLength() = 0;
     // The notifications for icon Id go to Listener until it is removed.
     virtual void AddTrayListener(uint32_t Id, TTrayListener& Listener) = 0;
     virtual void RemoveTrayListener(uint32_t Id) = 0;

@@ -1,6 +1,7 @@
 #include "platform/win32/Win32FileSystem.h"
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <memory>
@@ -51,4 +52,39 @@ std::string TWin32FileSystem::TempFolder() {
     const DWORD length = GetTempPathA(sizeof path, path);
     if (length == 0 || length >= sizeof path) return {};
     return path;
+}
+
+bool TWin32FileSystem::AppendText(const std::string& FileName, const std::string& Text) {
+    HANDLE file = CreateFileA(FileName.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool done = SetFilePointer(file, 0, nullptr, FILE_END) != INVALID_SET_FILE_POINTER &&
+                      WriteFile(file, Text.data(), static_cast<DWORD>(Text.size()), &written, nullptr) &&
+                      written == Text.size();
+    CloseHandle(file);
+    return done;
+}
+
+bool TWin32FileSystem::CreateFolder(const std::string& Folder) {
+    if (CreateDirectoryA(Folder.c_str(), nullptr)) return true;
+    const DWORD attributes = GetFileAttributesA(Folder.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// SHGetSpecialFolderPathA comes with shell32 4.71 (Internet Explorer 4):
+// looked up, so that the program still loads on the first Windows 95.
+std::string TWin32FileSystem::AppDataFolder() {
+    using TGetFolder = BOOL(WINAPI*)(HWND, LPSTR, int, BOOL);
+    HMODULE shell = LoadLibraryA("shell32.dll");
+    if (!shell) return {};
+    auto getFolder = reinterpret_cast<TGetFolder>(reinterpret_cast<void*>(GetProcAddress(shell, "SHGetSpecialFolderPathA")));
+    char path[MAX_PATH + 1] = {};
+    std::string folder;
+    if (getFolder && getFolder(nullptr, path, CSIDL_APPDATA, TRUE) && path[0]) {
+        folder = path;
+        if (folder.back() != '\\') folder += '\\';
+    }
+    FreeLibrary(shell);
+    return folder;
 }

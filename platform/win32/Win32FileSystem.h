@@ -10,4 +10,7 @@ public:
     bool MoveFileOver(const std::string& Source, const std::string& Target) override;
     std::string CreateTempFile(const std::string& Folder) override;
     std::string TempFolder() override;
+    bool AppendText(const std::string& FileName, const std::string& Text) override;
+    bool CreateFolder(const std::string& Folder) override;
+    std::string AppDataFolder() override;
 };

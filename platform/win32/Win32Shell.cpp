@@ -77,12 +77,13 @@ bool TWin32Shell::NotifyIcon(uint32_t Command, const TNotifyIconRecord& Record) 
     data.uFlags = NIF_STANDARD_FLAGS;
     data.uCallbackMessage = TRAY_CALLBACK_MESSAGE;
     data.hIcon = Record.Icon ? CreateSystemIcon(*Record.Icon) : nullptr;
-    const size_t tipRoom = FRecordSize == FullRecordSize ? sizeof data.szTip - 1 : 63;
-    std::strncpy(data.szTip, Record.Tip.c_str(), std::min(tipRoom, Record.Tip.size()));
+    std::strncpy(data.szTip, Record.Tip.c_str(), std::min(TipLength(), Record.Tip.size()));
     const bool done = Shell_NotifyIconA(Command, &data);
     if (data.hIcon) DestroyIcon(data.hIcon);
     return done;
 }
+
+size_t TWin32Shell::TipLength() { return FRecordSize == FullRecordSize ? sizeof NOTIFYICONDATAA::szTip - 1 : 63; }
 
 void TWin32Shell::Execute(void* Owner, const std::string& Operation, const std::string& File,
                           const std::string& Parameters, const std::string& Directory, int ShowCommand) {

@@ -15,6 +15,7 @@ public:
     TWin32Shell& operator=(const TWin32Shell&) = delete;
 
     bool NotifyIcon(uint32_t Command, const TNotifyIconRecord& Record) override;
+    size_t TipLength() override;
     void AddTrayListener(uint32_t Id, TTrayListener& Listener) override { FListeners[Id] = &Listener; }
     void RemoveTrayListener(uint32_t Id) override { FListeners.erase(Id); }
     uint32_t TaskbarCreatedMessage() override { return FTaskbarCreated; }

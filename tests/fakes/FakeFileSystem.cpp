@@ -26,3 +26,16 @@ std::string TFakeFileSystem::CreateTempFile(const std::string& Folder) {
     Files[name] = "";
     return name;
 }
+
+bool TFakeFileSystem::AppendText(const std::string& FileName, const std::string& Text) {
+    if (!Writable(FileName)) return false;
+    Files[FileName] += Text;
+    return true;
+}
+
+bool TFakeFileSystem::CreateFolder(const std::string& Folder) {
+    const std::string parent = Folder.substr(0, Folder.find_last_of('\\', Folder.size() - 2) + 1);
+    if (ReadOnlyFolders.count(parent)) return false;
+    MadeFolders.insert(Folder);
+    return true;
+}

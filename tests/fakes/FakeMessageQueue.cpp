@@ -23,7 +23,12 @@ bool TFakeMessageQueue::PeekMessage(TMessage& Message) {
 }
 
 bool TFakeMessageQueue::GetMessage(TMessage& Message) {
-    if (!PeekMessage(Message)) {
+    bool taken = PeekMessage(Message);
+    if (!taken && Waiting) {
+        Waiting();
+        taken = PeekMessage(Message);
+    }
+    if (!taken) {
         FRanDry = true;
         return false;
     }

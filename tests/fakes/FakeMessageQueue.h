@@ -16,12 +16,15 @@ public:
     void Post(TMessage Message, std::function<void()> OnDispatch = {});
 
     bool PeekMessage(TMessage& Message) override;
-    // On an empty queue returns false and records it: a real loop would wait forever.
+    // On an empty queue lets Waiting pass (time, say) once; if the queue is
+    // still empty, returns false and records it: a real loop would wait forever.
     bool GetMessage(TMessage& Message) override;
     void DispatchMessage(const TMessage& Message) override;
     // As the system does: the quit message, with the exit code as its word
     // parameter, comes only once every other queued message has been taken.
     void PostQuitMessage(int ExitCode) override;
+
+    std::function<void()> Waiting;
 
     size_t Pending() const { return FQueue.size() + (FQuitPosted ? 1 : 0); }
     const std::vector<TMessage>& Dispatched() const { return FDispatched; }

@@ -22,6 +22,7 @@ public:
     std::vector<TCall> Calls;
     std::map<uint32_t, TNotifyIconRecord> Shown;  // the icons in the area
     bool RefuseModify = false;                      // a shell that lost the icon, say
+    size_t TipRoom = 127;                           // 63 for a shell before 5.0
     uint32_t TaskbarCreated = 0xC123;
     struct TExecute {
         void* Owner;
@@ -42,6 +43,7 @@ public:
         Calls.push_back({Command, Record.Id, Record.Tip, Record.Icon != nullptr, done});
         return done;
     }
+    size_t TipLength() override { return TipRoom; }
     void AddTrayListener(uint32_t Id, TTrayListener& Listener) override { Listeners[Id] = &Listener; }
     void RemoveTrayListener(uint32_t Id) override { Listeners.erase(Id); }
     uint32_t TaskbarCreatedMessage() override { return TaskbarCreated; }

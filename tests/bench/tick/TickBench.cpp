@@ -5,9 +5,11 @@
 #include <benchmark/benchmark.h>
 
 #include "app/Umain.h"
+#include "tests/fakes/FakeClock.h"
 #include "tests/fakes/FakeCpuSystem.h"
 #include "tests/fakes/FakeDownloadApi.h"
 #include "tests/fakes/FakeFileSystem.h"
+#include "tests/fakes/FakeInstanceLink.h"
 #include "tests/fakes/FakeMemoryApi.h"
 #include "tests/fakes/FakeMessageQueue.h"
 #include "tests/fakes/FakePerformanceApi.h"
@@ -35,8 +37,10 @@ void MonitoringTick(benchmark::State& State) {
     TFakeCpuSystem cpuSystem;
     TFakeFileSystem files;
     TFakeDownloadApi download(files);
-    TMainMemSystem system{memory,   registry, resources, performance, shell, systemInfo,
-                          download, files,    {processor, cpuSystem, cpuSystem}, "C:\\TorvaneXP.exe"};
+    TFakeClock clock(windows.Clock);
+    TFakeInstanceLink link;
+    TMainMemSystem system{memory,   registry,  resources, performance, shell, systemInfo, download,
+                          files,    {processor, cpuSystem, cpuSystem}, "C:\\TorvaneXP.exe", clock, link};
     TCpuSampler sampler(performance, registry);
     TApplication app(queue, windows);
     auto* form = app.CreateForm<TfMainMem>(system, sampler);

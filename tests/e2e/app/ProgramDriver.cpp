@@ -30,14 +30,15 @@ TProgramDriver::~TProgramDriver() {
     CloseHandle(FProcess);
 }
 
-bool TProgramDriver::Start() {
+bool TProgramDriver::Start(const std::string& Arguments) {
     if (FProcess) CloseHandle(FProcess);
     FProcess = nullptr;
     std::string path = ProgramPath();
     STARTUPINFOA si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    std::vector<char> command(path.begin(), path.end());
+    const std::string line = "\"" + path + "\"" + (Arguments.empty() ? "" : " " + Arguments);
+    std::vector<char> command(line.begin(), line.end());
     command.push_back(0);
     if (!CreateProcessA(path.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         return false;

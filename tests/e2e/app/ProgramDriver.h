@@ -8,8 +8,9 @@
 class TProgramDriver {
 public:
     ~TProgramDriver();
-    // Starts one more process of the program; false if it could not start.
-    bool Start();
+    // Starts one more process of the program with these arguments; false if
+    // it could not start.
+    bool Start(const std::string& Arguments = "");
     // The main window of the running program, waited for up to TimeoutMs.
     HWND WaitForMainWindow(DWORD TimeoutMs = 15000);
     // Waits for the last process started to end; its exit code or -1 on time-out.

@@ -5,9 +5,11 @@
 
 #include "app/Umain.h"
 #include "sysinfo/WindowsVersion.h"
+#include "tests/fakes/FakeClock.h"
 #include "tests/fakes/FakeCpuSystem.h"
 #include "tests/fakes/FakeDownloadApi.h"
 #include "tests/fakes/FakeFileSystem.h"
+#include "tests/fakes/FakeInstanceLink.h"
 #include "tests/fakes/FakeMemoryApi.h"
 #include "tests/fakes/FakeMessageQueue.h"
 #include "tests/fakes/FakePerformanceApi.h"
@@ -37,9 +39,11 @@ protected:
     TFakeFileSystem Files;
     TFakeDownloadApi Download{Files};
     TRecordedCpu Cpu{CpuidDump("pentium3-katmai.dump")};
+    TFakeClock Clock{Windows.Clock};
+    TFakeInstanceLink Link;
     TMainMemSystem System{Memory,   Registry, Resources, Performance, Shell, SystemInfo,
                           Download, Files,    {Cpu.Dump, SystemInfo, Cpu.Platform},
-                          "C:\\Programmes\\Torvane\\TorvaneXP.exe"};
+                          "C:\\Programmes\\Torvane\\TorvaneXP.exe", Clock, Link};
     std::unique_ptr<TCpuSampler> Sampler;
     std::unique_ptr<TApplication> App;
     TfMainMem* Form = nullptr;

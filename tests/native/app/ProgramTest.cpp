@@ -8,7 +8,7 @@ using ProgramTest = MainWindowTest;
 TEST_F(ProgramTest, SecondStartWakesTheRunningInstanceAndEnds) {
     int running = 0;
     Windows.Running = &running;
-    RunProgram(Queue, Windows, System);
+    EXPECT_EQ(RunProgram("", Queue, Windows, System), 0);
     EXPECT_EQ(Windows.FoundClass, "TfMainMem");
     EXPECT_EQ(Windows.FoundTitle, "Torvane XP");
     ASSERT_EQ(Windows.Shown.size(), 1u);
@@ -25,7 +25,7 @@ TEST_F(ProgramTest, SecondStartWakesTheRunningInstanceAndEnds) {
 TEST_F(ProgramTest, FirstStartRunsTheWindowUntilTheQuitMessage) {
     Memory.Status = {512 * MB, 256 * MB};
     Queue.PostQuitMessage(0);
-    RunProgram(Queue, Windows, System);
+    EXPECT_EQ(RunProgram("", Queue, Windows, System), 0);
     EXPECT_FALSE(Queue.RanDry());
     EXPECT_TRUE(Windows.Posted.empty());
     // The window was created and destroyed: its destruction saved the settings.

@@ -35,6 +35,7 @@ public:
     std::vector<std::string> Opened;  // "owner operation file show"
     void* Owner = nullptr;
     bool NotifyIcon(uint32_t, const TNotifyIconRecord&) override { return false; }
+    size_t TipLength() override { return 127; }
     void AddTrayListener(uint32_t, TTrayListener&) override {}
     void RemoveTrayListener(uint32_t) override {}
     uint32_t TaskbarCreatedMessage() override { return 0; }
