@@ -55,12 +55,16 @@ void TfMainMem::exit_appli() {
     Application().Terminate();
 }
 
+// A close request from outside (an installer, the task list) quits as the
+// window's own quit commands do, so that a recovery in progress is cancelled
+// at once instead of delaying the end until it has run to its last block.
 bool TfMainMem::WndProc(TMessage& Message, intptr_t& Result) {
     if (Message.Msg == FSystem.Link.OptimiseMessage() && Message.Msg != 0) {
         OptimiseRequested(static_cast<uint32_t>(Message.WParam), static_cast<int>(Message.LParam));
         return true;
     }
     switch (Message.Msg) {
+        case WM_CLOSE_MESSAGE: exit_appli(); Result = 0; return true;
         case WM_USER_MESSAGE: WMUser(); return true;
         case WM_QUERYENDSESSION_MESSAGE: Result = WMQueryEndSession(); return true;
         case WM_ENDSESSION_MESSAGE: WMEndSession(Message.WParam != 0); return true;

@@ -3,6 +3,7 @@
 // with the system's values.
 #include <cstdint>
 
+constexpr uint32_t WM_CLOSE_MESSAGE = 0x0010;
 constexpr uint32_t WM_QUIT_MESSAGE = 0x0012;
 constexpr uint32_t WM_QUERYENDSESSION_MESSAGE = 0x0011;
 constexpr uint32_t WM_ENDSESSION_MESSAGE = 0x0016;

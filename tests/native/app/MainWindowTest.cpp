@@ -51,9 +51,18 @@ TEST_F(MainWindowTest, QuitButtonEndsTheApplicationAndSavesTheSettings) {
     EXPECT_EQ(Registry.OpenHandles(), 0);
 }
 
-// An exit command dispatched by the run's own pump: the run is cancelled and
-// releases everything, and the loop ends only after the run has returned.
-TEST_F(MainWindowTest, ExitDuringARunCancelsItAndTheLoopEndsAfterIt) {
+// An exit command dispatched by the run's own pump, or a close request from
+// another program (an installer): the run is cancelled and releases
+// everything, the settings are saved, and the loop ends only after the run has
+// returned.
+struct TExitWay {
+    const char* Name;
+    void (*Quit)(TfMainMem& Form);
+};
+void PrintTo(const TExitWay& Way, std::ostream* Out) { *Out << Way.Name; }
+class MainWindowExitTest : public MainWindowTest, public ::testing::WithParamInterface<TExitWay> {};
+
+TEST_P(MainWindowExitTest, ExitDuringARunCancelsItAndTheLoopEndsAfterIt) {
     Create(512 * MB);
     std::vector<std::string> order;
     Queue.Post({}, [&] {
@@ -62,7 +71,7 @@ TEST_F(MainWindowTest, ExitDuringARunCancelsItAndTheLoopEndsAfterIt) {
     });
     Queue.Post({}, [&] {
         order.push_back("exit");
-        Form->exit_appli();
+        GetParam().Quit(*Form);
     });
     App->Run();
 
@@ -74,6 +83,18 @@ TEST_F(MainWindowTest, ExitDuringARunCancelsItAndTheLoopEndsAfterIt) {
     EXPECT_FALSE(Queue.RanDry()) << "the loop must end on the quit message";
     EXPECT_TRUE(App->Terminated());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, MainWindowExitTest,
+    ::testing::Values(TExitWay{"QuitCommand", [](TfMainMem& Form) { Form.exit_appli(); }},
+                      TExitWay{"CloseMessage",
+                               [](TfMainMem& Form) {
+                                   intptr_t result = 1;
+                                   TMessage close{nullptr, 0x0010, 0, 0};
+                                   EXPECT_TRUE(Form.WndProc(close, result));
+                                   EXPECT_EQ(result, 0);
+                               }}),
+    [](const ::testing::TestParamInfo<TExitWay>& Info) { return std::string(Info.param.Name); });
 
 TEST_F(MainWindowTest, EndOfSessionSavesAndClosesOnlyWhenTheSessionEnds) {
     Create(512 * MB);
