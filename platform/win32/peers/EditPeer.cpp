@@ -50,6 +50,13 @@ protected:
             Result = 0;
             return true;
         }
+        if (Msg == WM_PAINT && GetWindow(FWnd, GW_CHILD)) {
+            TWin32Peer::WindowMessage(Msg, WParam, LParam, Result);
+            Result = Inherited(Msg, WParam, LParam);
+            for (HWND child = GetWindow(FWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+                RedrawWindow(child, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            return true;
+        }
         return TWin32Peer::WindowMessage(Msg, WParam, LParam, Result);
     }
 

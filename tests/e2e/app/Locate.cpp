@@ -2,8 +2,9 @@
 // a script that works the window with the X server's mouse and keys:
 //   locate tab INDEX       the centre of the page control's tab INDEX
 //   locate edit INDEX      the centre of the INDEX-th edit box, then its text
+//   locate inside INDEX    the screen rectangle "X Y W H" of that box's first child
 //   locate button TEXT     the centre of the button (or check box) of that caption
-// Prints "X Y" (and the text); exits with 1 when there is no such control.
+// Prints "X Y" (and the text), or the rectangle; exits with 1 when there is no such control.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -59,6 +60,13 @@ int main(int argc, char** argv) {
         GetClientRect(edits[index], &r);
         PrintCentre(edits[index], r);
         std::printf(" %s", EditText(edits[index]).c_str());
+    } else if (kind == "inside") {
+        const auto edits = FindDescendants(main, "Edit");
+        const size_t index = std::strtoul(which.c_str(), nullptr, 10);
+        HWND child = index < edits.size() ? GetWindow(edits[index], GW_CHILD) : nullptr;
+        if (!child) return 1;
+        GetWindowRect(child, &r);
+        std::printf("%ld %ld %ld %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
     } else if (kind == "button") {
         HWND button = FindDescendant(main, "Button", which);
         if (!button) return 1;

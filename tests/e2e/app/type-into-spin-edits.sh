@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A person's hands on the settings page, through the X server: for each of the
 # three spin edits, a click in the box, its text selected with the keys, a
-# number typed; the box must show that number, and after "&Enregistrer" the
-# registry must hold it.
+# number typed; the box must show that number and still its up and down
+# buttons (what the screen shows there is not the box's white), and after
+# "&Enregistrer" the registry must hold it.
 #   type-into-spin-edits.sh TorvaneXP.exe locate.exe
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../../.." && pwd)
@@ -54,6 +55,11 @@ check() {  # EDIT_INDEX NUMBER VALUE_NAME
   read -r _ _ text < <(locate edit "$1")
   echo "box $1: typed $2, shows \"$text\""
   [ "$text" = "$2" ] || { echo "FAILED: box $1 shows \"$text\", not $2" >&2; status=1; }
+  local w h white
+  read -r x y w h < <(locate inside "$1")
+  white=$(import -window root -crop "${w}x${h}+${x}+${y}" txt:- | grep -c ' white$' || true)
+  echo "box $1: $white of $((w * h)) pixels of its buttons white"
+  [ "$white" -lt $((w * h / 2)) ] || { echo "FAILED: box $1's buttons are painted over" >&2; status=1; }
 }
 check 0 42
 check 1 27
