@@ -74,10 +74,12 @@ const char* const OptimiseWindowsHint =
 const char* const RefreshHint =
     "RAFRAICHIR LES DONNEES\r\n========================\r\nPermet de rafraichir les informations\r\nsur le(s) disque(s) dur(s) et la vitesse\r\nréelle du processeur.";
 
+// A parent's first child is its topmost window: the caption strip's buttons
+// come before the strip that they lie on.
 const TLayoutRow Rows[] = {
-    {FIELD(Image2), nullptr, Bounds(0, 0, MainFormWidth, StripHeight)},
     {FIELD(ImageButton2), nullptr, Bounds(312, 2, 21, 21)},
     {FIELD(ImageButton1), nullptr, Bounds(336, 2, 21, 21)},
+    {FIELD(Image2), nullptr, Bounds(0, 0, MainFormWidth, StripHeight)},
     {FIELD(Memoire), nullptr, Bounds(0, StripHeight, MainFormWidth, MainFormHeight - StripHeight)},
     {FIELD(TabSheet1), "Memoire", {}, "Système"},
     {FIELD(TabSheet3), "Memoire", {}, "Paramètres"},

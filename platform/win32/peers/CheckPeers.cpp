@@ -43,5 +43,5 @@ std::unique_ptr<TControlPeer> CreateRadioButtonPeer(TControl& Control, TControlP
 }
 
 std::unique_ptr<TControlPeer> CreateGroupBoxPeer(TControl& Control, TControlPeer* Parent) {
-    return std::make_unique<TWin32Peer>(Control, CreateChildWindow("BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, Control, Parent));
+    return std::make_unique<TWin32Peer>(Control, CreateChildWindow("BUTTON", BS_GROUPBOX, Control, Parent));
 }

@@ -66,7 +66,7 @@ public:
 
 std::unique_ptr<TControlPeer> CreatePageControlPeer(TControl& Control, TControlPeer* Parent) {
     return std::make_unique<TPageControlPeer>(Control,
-                                              CreateChildWindow(WC_TABCONTROLA, WS_CLIPSIBLINGS | WS_CLIPCHILDREN, Control, Parent));
+                                              CreateChildWindow(WC_TABCONTROLA, WS_CLIPCHILDREN, Control, Parent));
 }
 
 std::unique_ptr<TControlPeer> CreateTabSheetPeer(TControl& Control, TControlPeer* Parent) {

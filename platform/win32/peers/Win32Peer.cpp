@@ -372,7 +372,9 @@ HWND CreateChildWindow(const char* ClassName, DWORD Style, TControl& Control, TC
     DWORD visible = Control.Visible() ? WS_VISIBLE : 0;
     DWORD disabled = Control.Enabled() ? 0 : WS_DISABLED;
     DWORD tabStop = Control.TabStop() ? WS_TABSTOP : 0;  // for other programs: the focus order is the controls'
-    return CreateWindowExA(ExStyle, ClassName, Control.Caption().c_str(), WS_CHILD | Style | visible | disabled | tabStop,
+    // A window that lies under a sibling does not paint over it.
+    return CreateWindowExA(ExStyle, ClassName, Control.Caption().c_str(),
+                           WS_CHILD | WS_CLIPSIBLINGS | Style | visible | disabled | tabStop,
                            r.Left, r.Top, r.Width(), r.Height(), static_cast<HWND>(Parent->Handle()), nullptr,
                            GetModuleHandleA(nullptr), nullptr);
 }

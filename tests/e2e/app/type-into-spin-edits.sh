@@ -3,7 +3,8 @@
 # three spin edits, a click in the box, its text selected with the keys, a
 # number typed; the box must show that number and still its up and down
 # buttons (what the screen shows there is not the box's white), and after
-# "&Enregistrer" the registry must hold it.
+# "&Enregistrer" the registry must hold it. Then a click on the caption
+# strip's hide button.
 #   type-into-spin-edits.sh TorvaneXP.exe locate.exe
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../../.." && pwd)
@@ -72,6 +73,11 @@ for pair in Pourcentage:42 "Time value:27" Pcpu:12; do
   echo "stored ${pair%%:*} = $value"
   [ "$value" = "${pair##*:}" ] || { echo "FAILED: ${pair%%:*} stored as \"$value\", not ${pair##*:}" >&2; status=1; }
 done
+# The caption strip's hide button, under the mouse, takes the window to the tray.
+wid=$(xdotool search --onlyvisible --name '^Torvane XP$' | head -1)
+xdotool mousemove --window "$wid" 322 12 click 1
+wait_until bash -c "! xdotool search --onlyvisible --name '^Torvane XP\$' >/dev/null 2>&1" ||
+  { echo "FAILED: the hide button did not hide the window" >&2; status=1; }
 # Closed as the system closes a window.
 "${wine[@]}" taskkill /im TorvaneXP.exe >/dev/null 2>&1 || true
 wait_until bash -c "! kill -0 $instance 2>/dev/null" || kill "$instance" 2>/dev/null || true
