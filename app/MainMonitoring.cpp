@@ -30,10 +30,12 @@ void TfMainMem::Timer1Timer(TObject*) {
     TrayIcon1->SetHint(TrayTip(megabytes));
     PerfChart1->Plot(static_cast<int32_t>(FreePercent), static_cast<int32_t>(CpuPercent), SpinEdit1->Value());
     if (!DefragRunning) Gauge1->SetPosition(static_cast<int32_t>(FreePercent));
+    // The icon is drawn and handed to the shell again only when what it
+    // shows changes: the reading moves by a few bytes at almost every tick.
     if (FreeBytes != ShownFreeBytes) {
         ShownFreeBytes = FreeBytes;
-        TrayIcon1->SetColor(FreeColor(FreePercent));
-        TrayIcon1->SetText(trayText);
+        if (TrayIcon1->Color() != FreeColor(FreePercent)) TrayIcon1->SetColor(FreeColor(FreePercent));
+        if (TrayIcon1->Text() != trayText) TrayIcon1->SetText(trayText);
     }
     BoldLabel3->SetCaption(std::to_string(megabytes) + " MB");
 }

@@ -22,7 +22,10 @@ TTrayIcon::TTrayIcon(TComponent* AOwner, TWindowSystem& Windows, TShell& Shell)
       FCycleTimer(Windows.Timers(), this, [this](TObject*) { CycleTick(); }),
       FClickTimer(Windows.Timers(), this, [this](TObject*) { ClickTimerTick(); }),
       FExitPollTimer(Windows.Timers(), this, [this](TObject*) { ExitPollTick(); }) {
-    FIcon.OnChange = TNotifyEvent([this](TObject*) { RefreshTrayIcon(); });
+    FIcon.OnChange = TNotifyEvent([this](TObject*) {
+        ++FPicture;
+        RefreshTrayIcon();
+    });
     FShell.AddTrayListener(FId, *this);
     if (TForm* form = OwnerForm())
         form->AddMessageObserver(this, [this](const TMessage& Message) { OwnerMessage(Message); });
@@ -44,7 +47,13 @@ TNotifyIconRecord TTrayIcon::PrepareIconData() const {
     return record;
 }
 
-bool TTrayIcon::Tell(uint32_t Command) const { return FShell.NotifyIcon(Command, PrepareIconData()); }
+bool TTrayIcon::Tell(uint32_t Command) {
+    const TNotifyIconRecord record = PrepareIconData();
+    const bool done = FShell.NotifyIcon(Command, record);
+    if (Command == NIM_DELETE_COMMAND) FShown = {};
+    else if (done && Command != NIM_SETVERSION_COMMAND) FShown = {true, record.Tip, FPicture};
+    return done;
+}
 
 bool TTrayIcon::AddTrayIcon() {
     FIconVisible = true;
@@ -56,9 +65,13 @@ bool TTrayIcon::DeleteTrayIcon() {
     return Tell(NIM_DELETE_COMMAND);
 }
 
+// The shell is asked for a change only: an icon that is not in the area, or
+// one that shows this picture and tip already, costs no call (a tip set at
+// every tick would otherwise be handed over every second).
 bool TTrayIcon::RefreshTrayIcon() {
-    if (Tell(NIM_MODIFY_COMMAND)) return true;
-    return FIconVisible && Tell(NIM_ADD_COMMAND);
+    if (!FIconVisible) return false;
+    if (FShown.Valid && FShown.Picture == FPicture && FShown.Tip == PrepareIconData().Tip) return true;
+    return Tell(NIM_MODIFY_COMMAND) || Tell(NIM_ADD_COMMAND);
 }
 
 void TTrayIcon::Loaded() {
@@ -75,6 +88,7 @@ void TTrayIcon::SetIcon(const TIcon& Value) {
     FIcon.OnChange = {};
     FIcon.Assign(Value);
     FIcon.OnChange = told;
+    ++FPicture;
     RefreshTrayIcon();
 }
 
@@ -104,10 +118,12 @@ void TTrayIcon::Notification(TComponent* AComponent) {
     FIconList.Forget(AComponent);
 }
 
+// The poll that tells the cursor's leaving runs from its entering on: ticking
+// while the cursor is elsewhere would find nothing to do, fifty times a second.
 void TTrayIcon::SetWantEnterExitEvents(bool Value) {
     FWantEnterExitEvents = Value;
-    if (Value) FExitPollTimer.Start(ExitPollMs);
-    else FExitPollTimer.Stop();
+    if (!Value) FExitPollTimer.Stop();
+    else if (!FCursorOutside) FExitPollTimer.Start(ExitPollMs);
 }
 
 void TTrayIcon::SetIconIndex(int Value) {
@@ -160,6 +176,7 @@ void TTrayIcon::TrayNotification(uint32_t MouseMessage) {
             if (FWantEnterExitEvents && FCursorOutside) {
                 MouseEnter();
                 FCursorOutside = false;
+                FExitPollTimer.Start(ExitPollMs);
             }
             MouseMove(shift, cursor.X, cursor.Y);
             FLastCursor = cursor;
@@ -220,6 +237,7 @@ void TTrayIcon::ExitPollTick() {
     TPoint cursor;
     if (!FWindows.GetCursorPos(cursor) || cursor == FLastCursor) return;
     FCursorOutside = true;
+    FExitPollTimer.Stop();
     MouseExit();
 }
 

@@ -95,7 +95,7 @@ protected:
 private:
     void TrayNotification(uint32_t MouseMessage) override;
     TNotifyIconRecord PrepareIconData() const;
-    bool Tell(uint32_t Command) const;
+    bool Tell(uint32_t Command);
     TForm* OwnerForm() const;
     void ShowMenuAtCursor();
     void ButtonDown(TMouseButton Button, int ButtonFlag);
@@ -109,6 +109,14 @@ private:
     const uint32_t FId;
     bool FEnabled = true;
     TIcon FIcon;
+    uint64_t FPicture = 0;  // counts the icon's changes
+    // What the shell shows of the icon, as last told: none, or its picture
+    // (by its count of changes) and tip.
+    struct TShown {
+        bool Valid = false;
+        std::string Tip;
+        uint64_t Picture = 0;
+    } FShown;
     bool FIconVisible = false;
     std::string FHint;
     bool FShowHint = true;

@@ -23,14 +23,16 @@ int KeyShiftState() {
     return shift;
 }
 
-// Asks for WM_MOUSELEAVE; TrackMouseEvent is looked up, since Windows 95 lacks it.
-void TrackLeave(HWND Wnd) {
+// TrackMouseEvent, looked up: Windows 95 lacks it.
+BOOL TrackMouse(DWORD Flags, HWND& Wnd) {
     using TTrack = BOOL(WINAPI*)(LPTRACKMOUSEEVENT);
     static auto track = reinterpret_cast<TTrack>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "TrackMouseEvent")));
-    if (!track) return;
-    TRACKMOUSEEVENT request{sizeof request, TME_LEAVE, Wnd, 0};
-    track(&request);
+    if (!track) return FALSE;
+    TRACKMOUSEEVENT request{sizeof request, Flags, Wnd, 0};
+    const BOOL done = track(&request);
+    Wnd = (Flags & TME_QUERY) && !(request.dwFlags & TME_LEAVE) ? nullptr : request.hwndTrack;
+    return done;
 }
 
 // The child window that a reflected message to Parent is about, or nullptr.
@@ -97,7 +99,10 @@ void TWin32Peer::Apply(TControlChange What) {
             SetWindowPos(FWnd, nullptr, r.Left, r.Top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
             break;
         }
-        case ccVisible: ShowWindow(FWnd, FControl.Visible() ? SW_SHOW : SW_HIDE); break;
+        case ccVisible:
+            ShowWindow(FWnd, FControl.Visible() ? SW_SHOW : SW_HIDE);
+            if (!FControl.Visible()) ForgetMouse();
+            break;
         case ccEnabled: EnableWindow(FWnd, FControl.Enabled()); break;
         case ccCaption: SetWindowTextA(FWnd, FControl.Caption().c_str()); break;
         case ccPaint:
@@ -241,7 +246,8 @@ void TWin32Peer::SetMouseInside(bool Value) {
     if (Value == FMouseInside) return;
     FMouseInside = Value;
     if (Value) {
-        TrackLeave(FWnd);
+        HWND tracked = FWnd;
+        TrackMouse(TME_LEAVE, tracked);
         FControl.MouseEnter();
     } else {
         FControl.MouseLeave();
@@ -307,6 +313,16 @@ bool TWin32Peer::DialogChar(WPARAM Key, LPARAM KeyData) {
     TWinControl* top = TopParent(FControl);
     const int alt = (KeyData & (1 << 29)) ? ssAlt : 0;
     return top && top->DialogChar(static_cast<char>(Key), KeyShiftState() | alt);
+}
+
+// A window that goes from under the mouse, or whose parent goes, leaves it:
+// the system would otherwise look for the leaving, five times a second, for
+// as long as the mouse stays where the window was.
+void TWin32Peer::ForgetMouse() {
+    HWND tracked = nullptr;
+    if (!TrackMouse(TME_QUERY, tracked) || !tracked || (tracked != FWnd && !IsChild(FWnd, tracked))) return;
+    TrackMouse(TME_CANCEL | TME_LEAVE, tracked);
+    if (TWin32Peer* peer = PeerOf(tracked)) peer->SetMouseInside(false);
 }
 
 // A right click or the menu key; the key gives no point, so the menu comes

@@ -64,6 +64,7 @@ private:
     LRESULT WantedKeys(WPARAM Key) const;
     bool DialogChar(WPARAM Key, LPARAM KeyData);
     void ReadBounds();
+    void ForgetMouse();
     void ApplyHint(bool Remove = false);
     void ApplyFont();
     void ApplyCursor();

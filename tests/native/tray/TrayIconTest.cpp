@@ -1,6 +1,8 @@
 // The tray icon: what the shell is told, the mouse notifications turned into
 // events on a virtual clock, the menu, minimising into the tray and the
 // shell's restart.
+#include <functional>
+
 #include "tests/native/tray/TrayFixture.h"
 #include "tray/TrayIcon.h"
 
@@ -48,9 +50,34 @@ TEST_F(TrayIconTest, AnIconThatShouldBeThereIsAddedAgainWhenTheShellLostIt) {
     Icon->SetHint("RAM Libre : 118 MB");
     EXPECT_EQ(Last().Command, NIM_ADD_COMMAND);
     EXPECT_TRUE(Shell.Shown.count(Last().Id));
-    Icon->SetIconVisible(false);
-    Icon->SetHint("caché");
-    EXPECT_EQ(Last().Command, NIM_MODIFY_COMMAND) << "an icon that should not be there is not added";
+}
+
+// The shell hears of a change only: the same tip again, or anything while the
+// icon is out of the area, costs no call (the tip is set at every tick).
+TEST_F(TrayIconTest, TheShellIsToldOnlyWhatItDoesNotShowYet) {
+    TIcon picture;
+    picture.AssignBitmap(TBitmap(16, 16), clNone);
+    const struct {
+        const char* Name;
+        std::function<void()> Act;
+        std::vector<uint32_t> Told;
+    } steps[] = {
+        {"shown", [&] { Icon->SetIconVisible(true); }, {NIM_ADD_COMMAND}},
+        {"a tip", [&] { Icon->SetHint("RAM Libre : 118 MB"); }, {NIM_MODIFY_COMMAND}},
+        {"the same tip", [&] { Icon->SetHint("RAM Libre : 118 MB"); }, {}},
+        {"a picture", [&] { Icon->SetIcon(picture); }, {NIM_MODIFY_COMMAND}},
+        {"hidden", [&] { Icon->SetIconVisible(false); }, {NIM_DELETE_COMMAND}},
+        {"a tip while hidden", [&] { Icon->SetHint("caché"); }, {}},
+        {"shown again", [&] { Icon->SetIconVisible(true); }, {NIM_ADD_COMMAND}},
+    };
+    for (const auto& step : steps) {
+        const size_t before = Shell.Calls.size();
+        step.Act();
+        std::vector<uint32_t> told;
+        for (size_t i = before; i < Shell.Calls.size(); ++i) told.push_back(Shell.Calls[i].Command);
+        EXPECT_EQ(told, step.Told) << step.Name;
+    }
+    EXPECT_EQ(Last().Tip, "caché");
 }
 
 TEST_F(TrayIconTest, ClicksAndDoubleClicksKeepApartByTheDoubleClickTime) {
@@ -117,8 +144,11 @@ TEST_F(TrayIconTest, TheRightButtonPopsTheMenuAndADoubleClickChoosesItsDefault) 
 
 TEST_F(TrayIconTest, EnterComesBeforeTheFirstMoveAndExitOnceWhenTheCursorLeaves) {
     WireAll();
+    const int timers = Windows.Clock.Active();
     Icon->SetWantEnterExitEvents(true);
+    EXPECT_EQ(Windows.Clock.Active(), timers) << "no poll while the cursor is elsewhere";
     Shell.Notify(WM_MOUSEMOVE_MESSAGE);
+    EXPECT_EQ(Windows.Clock.Active(), timers + 1) << "the poll from the cursor's entering";
     Shell.Notify(WM_MOUSEMOVE_MESSAGE);
     Windows.Clock.Advance(100);  // the cursor stays over the icon
     EXPECT_EQ(Events, (std::vector<std::string>{"enter", "move 100,200", "move 100,200"}));
@@ -126,6 +156,7 @@ TEST_F(TrayIconTest, EnterComesBeforeTheFirstMoveAndExitOnceWhenTheCursorLeaves)
     Windows.Cursor = {300, 40};
     Windows.Clock.Advance(20);
     EXPECT_EQ(Events, std::vector<std::string>{"exit"});
+    EXPECT_EQ(Windows.Clock.Active(), timers) << "and to its leaving";
     Windows.Clock.Advance(200);
     EXPECT_EQ(Events.size(), 1u) << "one exit until the cursor comes back";
     Shell.Notify(WM_MOUSEMOVE_MESSAGE);
