@@ -72,3 +72,29 @@ TEST_F(PeerHarness, ButtonClicksByMouseKeysAndTheSystemButNotWhileDisabled) {
         },
         state);
 }
+
+// The mouse leaves a control whose window goes from under it: the control
+// hears so, and the system no longer watches for the leaving (which it
+// would do five times a second for as long as the mouse stayed there).
+TEST_F(PeerHarness, AControlWhoseWindowGoesFromUnderTheMouseIsLeft) {
+    auto* button = new TButton(Form);
+    button->SetParent(Form);
+    button->SetBounds(8, 8, 120, 25);
+    button->OnMouseEnter = Record("enter");
+    button->OnMouseLeave = Record("leave");
+    Form->Show();
+    HWND wnd = static_cast<HWND>(button->Handle());
+    auto watched = [] {
+        TRACKMOUSEEVENT query{sizeof query, TME_QUERY, nullptr, 0};
+        TrackMouseEvent(&query);
+        return (query.dwFlags & TME_LEAVE) ? query.hwndTrack : nullptr;
+    };
+    POINT over{5, 5};
+    ClientToScreen(wnd, &over);
+    Run({
+            {"the mouse comes over it", [&] { SetCursorPos(over.x, over.y); Send(wnd, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); },
+             "watched", {"enter"}},
+            {"the window goes to the tray", [&] { Form->Hide(); }, "", {"leave"}},
+        },
+        [&] { return watched() == wnd ? std::string("watched") : std::string(); });
+}
