@@ -2,14 +2,10 @@
 
 #include <stdexcept>
 
-#include "core/Messages.h"
 #include "tests/fakes/FakeMessageQueue.h"
 #include "tests/fakes/FakeWindowSystem.h"
 #include "ui/Application.h"
-#include "ui/Edit.h"
 #include "ui/Form.h"
-#include "ui/PageControl.h"
-#include "ui/StdControls.h"
 
 namespace {
 // A form whose creation handler fails halfway.
@@ -99,66 +95,4 @@ TEST(ApplicationTest, DestroysItsFormsWhileItIsStillWhole) {
         app.CreateForm<TTitleReadingForm>(seen);
     }
     EXPECT_EQ(seen, "Torvane XP");
-}
-
-// The keys that move the focus, as a keyboard user presses them on a window
-// with pages: where the focus lands, which radio button is checked and which
-// page shows after each.
-TEST_F(FormTest, TabArrowsAndCtrlTabMoveTheFocusThroughThePageInLayoutOrder) {
-    auto* form = App.CreateForm<TPlainForm>();
-    auto make = [form](TControl* Control, TWinControl* Parent, const char* Name) {
-        Control->SetName(Name);
-        Control->SetParent(Parent);
-        return Control;
-    };
-    auto* pages = static_cast<TPageControl*>(make(new TPageControl(form), form, "pages"));
-    auto* first = new TTabSheet(form, pages);
-    auto* second = new TTabSheet(form, pages);
-    auto* group = static_cast<TGroupBox*>(make(new TGroupBox(form), first, "group"));
-    TRadioButton* radios[3];
-    const char* names[] = {"systeme", "manuel", "tout"};
-    for (int i = 0; i < 3; ++i) radios[i] = static_cast<TRadioButton*>(make(new TRadioButton(form), group, names[i]));
-    radios[1]->SetChecked(true);
-    make(new TEdit(form), first, "edit");
-    make(new TLabel(form), first, "label");
-    make(new TButton(form), first, "off")->SetEnabled(false);
-    make(new TCheckBox(form), first, "check");
-    make(new TButton(form), second, "next");
-    form->Show();
-    form->SetFocus();  // the window itself, before any of its controls
-
-    auto state = [&] {
-        const TControl* focused = form->ActiveControl();
-        std::string checked;
-        for (TRadioButton* r : radios)
-            if (r->Checked()) checked = r->Name();
-        return (focused ? focused->Name() : "none") + " " + checked + " page " + std::to_string(pages->ActivePageIndex());
-    };
-    const struct {
-        uint16_t Key;
-        int Shift;
-        const char* State;
-    } steps[] = {
-        {VK_TAB_KEY, ssCtrl, "pages manuel page 1"},
-        {VK_TAB_KEY, ssCtrl | ssShift, "pages manuel page 0"},
-        {VK_TAB_KEY, 0, "manuel manuel page 0"},  // the group's checked button
-        {VK_DOWN_KEY, 0, "tout tout page 0"},
-        {VK_RIGHT_KEY, 0, "systeme systeme page 0"},  // round the group
-        {VK_UP_KEY, 0, "tout tout page 0"},
-        {VK_TAB_KEY, 0, "edit tout page 0"},
-        {VK_TAB_KEY, 0, "check tout page 0"},  // past the label and the disabled button
-        {VK_TAB_KEY, 0, "pages tout page 0"},  // round, past the hidden page's button
-        {VK_TAB_KEY, ssShift, "check tout page 0"},
-        {VK_TAB_KEY, ssShift, "edit tout page 0"},
-        {VK_TAB_KEY, ssShift, "tout tout page 0"},
-        {VK_DOWN_KEY, ssCtrl, "tout tout page 0"},  // arrows with Ctrl are not the group's
-        {VK_TAB_KEY, ssCtrl, "pages tout page 1"},  // the focus leaves the hidden page for the tabs
-        {VK_TAB_KEY, 0, "next tout page 1"},
-        {VK_TAB_KEY, ssCtrl | ssShift, "pages tout page 0"},
-        {VK_TAB_KEY, ssCtrl | ssShift, "pages tout page 1"},  // round the pages
-    };
-    for (const auto& step : steps) {
-        form->DialogKey(step.Key, step.Shift);
-        EXPECT_EQ(state(), step.State) << "after key " << step.Key << " with " << step.Shift;
-    }
 }

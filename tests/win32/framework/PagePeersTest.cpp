@@ -89,12 +89,14 @@ TEST_F(PeerHarness, AControlWhoseWindowGoesFromUnderTheMouseIsLeft) {
         TrackMouseEvent(&query);
         return (query.dwFlags & TME_LEAVE) ? query.hwndTrack : nullptr;
     };
-    POINT over{5, 5};
+    POINT over{5, 5}, before;
     ClientToScreen(wnd, &over);
+    GetCursorPos(&before);
     Run({
             {"the mouse comes over it", [&] { SetCursorPos(over.x, over.y); Send(wnd, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); },
              "watched", {"enter"}},
             {"the window goes to the tray", [&] { Form->Hide(); }, "", {"leave"}},
         },
         [&] { return watched() == wnd ? std::string("watched") : std::string(); });
+    SetCursorPos(before.x, before.y);  // the next tests' menus pop up where it was
 }
