@@ -25,7 +25,7 @@ void TfMainMem::Timer1Timer(TObject*) {
     FreeBytes = MemRecovery1->FreeMemory();
     const int64_t total = MemRecovery1->TotalMemory();
     FreePercent = total > 0 ? RoundHalfEven(static_cast<double>(FreeBytes) / total * 100) : 0;
-    const int64_t megabytes = RoundHalfEven(static_cast<double>(FreeBytes) / 1024 / 1024);
+    const int64_t megabytes = RoundedMegabytes(FreeBytes);
     const std::string trayText = TrayFigure(megabytes, DecimalSeparator());
     TrayIcon1->SetHint(TrayTip(megabytes));
     PerfChart1->Plot(static_cast<int32_t>(FreePercent), static_cast<int32_t>(CpuPercent), SpinEdit1->Value());

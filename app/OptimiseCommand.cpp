@@ -22,15 +22,15 @@ TRecoveryRun SavedRun(TRegistryApi& Api, const TMemRecovery& Engine) {
     int32_t manual = static_cast<int32_t>(MethodRun(SystemMethod, 0, Engine).Megabytes);
     TRegistry registry(Api);
     registry.SetRootKey(HKEY_CURRENT_USER_KEY);
+    const auto read = [&](const char* Name, int32_t& Value) {
+        try {
+            Value = registry.ReadInteger(Name);
+        } catch (const ERegistryException&) {
+        }
+    };
     if (registry.OpenKey(SettingsKey, false)) {
-        try {
-            method = registry.ReadInteger("Recover Method");
-        } catch (const ERegistryException&) {
-        }
-        try {
-            manual = registry.ReadInteger("Recover MB");
-        } catch (const ERegistryException&) {
-        }
+        read("Recover Method", method);
+        read("Recover MB", manual);
     }
     if (method < SystemMethod || method > WholeMethod) method = SystemMethod;
     return MethodRun(method, static_cast<int>(std::clamp<int64_t>(manual, 0, installed)), Engine);

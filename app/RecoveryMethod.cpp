@@ -3,7 +3,7 @@
 #include "core/Rounding.h"
 
 int64_t InstalledMegabytes(const TMemRecovery& Engine) {
-    return RoundHalfEven(static_cast<double>(Engine.TotalMemory()) / 1024 / 1024);
+    return RoundedMegabytes(Engine.TotalMemory());
 }
 
 TRecoveryRun MethodRun(int Method, int ManualMB, const TMemRecovery& Engine) {

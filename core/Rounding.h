@@ -11,6 +11,9 @@ inline int64_t RoundHalfEven(double Value) {
     return static_cast<int64_t>(whole);
 }
 
+// Bytes in whole megabytes (of 1,048,576 bytes), a half going to the even neighbour.
+inline int64_t RoundedMegabytes(int64_t Bytes) { return RoundHalfEven(static_cast<double>(Bytes) / 1024 / 1024); }
+
 // The system's multiply-then-divide: Number × Numerator / Denominator with a
 // 64-bit product, rounded to the nearest integer, a half away from zero (the
 // sign taken from the two factors); -1 when Denominator is 0 or the result

@@ -6,7 +6,6 @@
 
 namespace {
 
-
 struct TCacheLine {
     uint32_t Level, Type;
     int32_t TCacheSizes::*Size;

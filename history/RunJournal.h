@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "core/Rounding.h"
 #include "engine/MemRecovery.h"
 #include "history/RunHistory.h"
 #include "history/RunRecord.h"
@@ -39,7 +40,7 @@ private:
     void TakeLaterReading();
     void Complete();
     void StopTimer();
-    int64_t FreeMB() const { return FreeMegabytes(FEngine.FreeMemory()); }
+    int64_t FreeMB() const { return RoundedMegabytes(FEngine.FreeMemory()); }
 
     TMemRecovery& FEngine;
     TClock& FClock;

@@ -4,8 +4,6 @@
 #include <cstdio>
 #include <iterator>
 
-#include "core/Rounding.h"
-
 namespace {
 const char* TriggerText(TRunTrigger Trigger) {
     switch (Trigger) {
@@ -68,5 +66,3 @@ std::string LastRunLine(const TRunRecord& Record) {
         line += ", " + std::to_string(*Record.ComeBackMB()) + " MB revenus en 60 s";
     return line;
 }
-
-int64_t FreeMegabytes(int64_t Bytes) { return RoundHalfEven(static_cast<double>(Bytes) / 1024 / 1024); }

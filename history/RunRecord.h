@@ -42,5 +42,3 @@ std::string HistoryLine(const TRunRecord& Record);
 // What the tray tip says of the last run: the come-back only once a full
 // minute has shown it.
 std::string LastRunLine(const TRunRecord& Record);
-// A reading in bytes as whole megabytes, as the window shows them.
-int64_t FreeMegabytes(int64_t Bytes);

@@ -28,9 +28,7 @@ bool DriveUsable(TSystemInfoApi& System, char Letter) {
     return Result == SEARCH_FILE_FOUND || Result == SEARCH_FILE_NOT_FOUND || Result == SEARCH_NO_MORE_FILES;
 }
 
-std::string Megabytes(int64_t Bytes) {
-    return std::to_string(RoundHalfEven(static_cast<double>(Bytes) / 1024 / 1024));
-}
+std::string Megabytes(int64_t Bytes) { return std::to_string(RoundedMegabytes(Bytes)); }
 
 std::optional<std::string> DriveLine(TSystemInfoApi& System, char Letter, const char* Ending) {
     if (!DriveUsable(System, Letter)) return std::nullopt;

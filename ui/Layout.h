@@ -2,8 +2,8 @@
 // A form's controls as data: one row per control, giving its kind, parent,
 // bounds, caption and hint. Rows come in tab order within each parent, which
 // is also the order of their windows from the top down (a control that lies
-// on another comes first), and a parent's row comes before its children's. The form that builds the rows
-// owns their controls.
+// on another comes first), and a parent's row comes before its children's.
+// The form that builds the rows owns their controls.
 #include <span>
 #include <stdexcept>
 #include <string>

@@ -50,6 +50,8 @@ protected:
             Result = 0;
             return true;
         }
+        // Wine's edit paints over its child windows (a spin edit's arrows):
+        // they paint again after it. The base only notes that the paint came.
         if (Msg == WM_PAINT && GetWindow(FWnd, GW_CHILD)) {
             TWin32Peer::WindowMessage(Msg, WParam, LParam, Result);
             Result = Inherited(Msg, WParam, LParam);
